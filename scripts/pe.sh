@@ -1,0 +1,110 @@
+#!/usr/bin/env bash
+# Builds PofuttoErase and runs it, its tests or its benchmark under Wine on Debian.
+#   scripts/pe.sh run [ARGS...]   build, then start PofuttoErase.exe with ARGS
+#   scripts/pe.sh test            build, then run every test
+# Installs what is missing (as root), keeps its Wine prefix in build/, and is quiet unless
+# something fails.
+set -euo pipefail
+
+root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+build="$root/build"
+mode=${1:-}
+[ $# -gt 0 ] && shift
+
+export LANG=ja_JP.UTF-8 LC_ALL=ja_JP.UTF-8
+export WINEDEBUG=-all WINEARCH=win64
+export WINEPREFIX="$build/wine"
+export WINEDLLOVERRIDES="mscoree,mshtml="
+
+log() { printf '%s\n' "$*" >&2; }
+
+install_missing() {
+  local -A need=(
+    [x86_64-w64-mingw32-g++-posix]=g++-mingw-w64-x86-64-posix
+    [x86_64-w64-mingw32-windres]=mingw-w64-tools
+    [cmake]=cmake
+    [wine]=wine
+    [wine64]=wine64
+    [Xvfb]=xvfb
+    [xvfb-run]=xvfb
+    [xauth]=xauth
+    [import]=imagemagick
+    [locale-gen]=locales
+  )
+  local missing=()
+  for tool in "${!need[@]}"; do
+    if ! command -v "$tool" >/dev/null 2>&1 && ! [ -x "/usr/lib/wine/$tool" ]; then
+      missing+=("${need[$tool]}")
+    fi
+  done
+  [ -d /usr/src/googletest/googletest ] || missing+=(googletest)
+  [ -d /usr/share/fonts/opentype/ipafont-gothic ] || missing+=(fonts-ipafont)
+  if [ ${#missing[@]} -gt 0 ]; then
+    log "installing: $(printf '%s\n' "${missing[@]}" | sort -u | tr '\n' ' ')"
+    apt-get update -qq
+    DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends \
+      $(printf '%s\n' "${missing[@]}" | sort -u) >/dev/null
+  fi
+  if ! locale -a 2>/dev/null | grep -qi '^ja_JP.utf8$'; then
+    sed -i 's/^# *ja_JP.UTF-8 UTF-8/ja_JP.UTF-8 UTF-8/' /etc/locale.gen
+    grep -q '^ja_JP.UTF-8 UTF-8' /etc/locale.gen || echo 'ja_JP.UTF-8 UTF-8' >>/etc/locale.gen
+    locale-gen >/dev/null
+  fi
+}
+
+compile() {
+  LC_ALL=C cmake -S "$root" -B "$build" -G "Unix Makefiles" -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-w64.cmake" \
+    -DCMAKE_BUILD_TYPE=Release >"$build.configure.log" 2>&1 || { cat "$build.configure.log"; exit 1; }
+  LC_ALL=C cmake --build "$build" -j"$(nproc)" >"$build.build.log" 2>&1 || { grep -E 'error|Error' -A3 "$build.build.log" | head -80; exit 1; }
+}
+
+# A Wine prefix of our own, Japanese (ANSI code page 932), with a virtual desktop so windows
+# close at once without a window manager, and the program's font mapped to an installed one.
+prepare_prefix() {
+  [ -f "$WINEPREFIX/.ready" ] && return
+  rm -rf "$WINEPREFIX"
+  mkdir -p "$WINEPREFIX"
+  wineboot -i >/dev/null 2>&1
+  wine reg add 'HKCU\Software\Wine\Explorer' /v Desktop /d Default /f >/dev/null 2>&1
+  wine reg add 'HKCU\Software\Wine\Explorer\Desktops' /v Default /d 1024x768 /f >/dev/null 2>&1
+  wine reg add 'HKCU\Software\Wine\Fonts\Replacements' /v 'ＭＳ Ｐゴシック' /d 'IPAPGothic' /f >/dev/null 2>&1
+  wine reg add 'HKCU\Software\Wine\Fonts\Replacements' /v 'ＭＳ ゴシック' /d 'IPAGothic' /f >/dev/null 2>&1
+  wineserver -w
+  touch "$WINEPREFIX/.ready"
+}
+
+with_display() {
+  if [ -n "${DISPLAY:-}" ]; then "$@"; else xvfb-run -a -s "-screen 0 1024x768x24" "$@"; fi
+}
+
+run_tests() {
+  # Every run starts each test program with an empty home, and so an empty recycle bin.
+  local home
+  for home in "$build"/test-home/*; do rm -rf "$home"; mkdir -p "$home/.local/share"; done
+  wineserver -p >/dev/null 2>&1 || true
+  # Start Wine's background processes (services, the desktop) now, away from ctest's output
+  # pipes: ctest waits for every process that holds them.
+  wine "$build/PofuttoErase.exe" warm-up warm-up </dev/null >/dev/null 2>&1 || true
+  local status=0
+  ctest --test-dir "$build" --output-on-failure --timeout 900 "$@" || status=$?
+  wineserver -k >/dev/null 2>&1 || true
+  return $status
+}
+
+case "$mode" in
+  run)
+    install_missing; mkdir -p "$build"; compile; prepare_prefix
+    with_display wine "$build/PofuttoErase.exe" "$@"
+    ;;
+  test)
+    install_missing; mkdir -p "$build"; compile; prepare_prefix
+    with_display bash "$root/scripts/pe.sh" _ctest "$@"
+    ;;
+  _ctest)  # inside the display that test set up
+    run_tests "$@"
+    ;;
+  *)
+    log "usage: scripts/pe.sh run [ARGS...] | scripts/pe.sh test [CTEST ARGS...]"
+    exit 2
+    ;;
+esac

@@ -1,0 +1,53 @@
+// The program entry: picks the course from the command line and runs the application.
+#include <windows.h>
+
+#include "core/CommandLine.h"
+#include "core/PEraseClasses.h"
+#include "ui/Application.h"
+
+namespace {
+
+constexpr wchar_t kTitle[] = L"VARNEL ポフッと削除";
+constexpr wchar_t kAllConditionsKeyword[] = L"RevorErase";
+constexpr wchar_t kChooseConditionKeyword[] = L"others";
+
+void ChooseCourse()
+{
+    if (ParamCount() < 2) {
+        // The condition settings dialog becomes the main window here once it exists.
+        return;
+    }
+    std::wstring keyword = ParamStr(1);
+    if (keyword == kAllConditionsKeyword) {
+        TPEraseProcessor& processor = EraseProcessor();
+        if (processor.NoInquiryBox) {
+            // The immediate cleanup runs here once the run exists.
+        }
+        // Otherwise the confirm-all dialog becomes the main window here once it exists.
+    } else if (keyword == kChooseConditionKeyword) {
+        // The choose-condition dialog becomes the main window here once it exists.
+    }
+}
+
+// Frees the program's single instances, newest first.
+void Finalize()
+{
+    FinalizeEraseProcessor();
+    FinalizeApplication();
+}
+
+}  // namespace
+
+int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int)
+{
+    Application().Initialize();
+    Application().SetTitle(kTitle);
+    try {
+        ChooseCourse();
+        Application().Run();
+    } catch (...) {
+        Application().HandleException();
+    }
+    Finalize();
+    return 0;
+}

@@ -1,0 +1,45 @@
+#pragma once
+// The cleanup processor: the conditions, the stored options, the choices for the coming run,
+// and the run itself. The process has one, reached through EraseProcessor().
+#include <string>
+
+#include "core/ListText.h"
+
+class TPEraseProcessor {
+public:
+    // Reads the settings file beside the executable.
+    TPEraseProcessor();
+    // Reads the given settings file instead.
+    explicit TPEraseProcessor(std::wstring settingsFileName);
+    virtual ~TPEraseProcessor();
+    TPEraseProcessor(const TPEraseProcessor&) = delete;
+    TPEraseProcessor& operator=(const TPEraseProcessor&) = delete;
+
+    void LoadSettings();
+    void SaveSettings();
+
+    void SetRecurseSubDir(bool value);
+    void SetUseAllConditions(bool value);
+    void SetTargetFolder(std::wstring value);
+    // Selects the first condition equal to text when letter case is ignored, or none (-1).
+    void SelectCondition(const std::wstring& text);
+
+    bool RecurseSubDir = false;
+    TStringList SearchConditions;
+    bool UseAllConditions = false;
+    std::wstring TargetFolder;
+    int ConditionIndex = 0;
+    std::wstring SettingsFileName;
+    bool UseRecycleBox = false;
+    bool NoInquiryBox = false;
+};
+
+// The process's processor, constructed (and so the settings read) on the first call.
+TPEraseProcessor& EraseProcessor();
+// Whether EraseProcessor() has constructed it yet.
+bool EraseProcessorExists();
+// Frees the processor at program end; nothing is saved.
+void FinalizeEraseProcessor();
+
+// The settings file of an executable: its folder, then ".\PEConfig.ini".
+std::wstring SettingsPathFor(const std::wstring& executablePath);

@@ -1,0 +1,146 @@
+#include "core/ProfileFile.h"
+
+#include <windows.h>
+
+#include <string_view>
+
+#include "ui/Exception.h"
+#include "ui/Handles.h"
+#include "ui/TextConvert.h"
+
+namespace {
+
+constexpr DWORD kFirstBufferSize = 2048;
+
+bool IsProfileBlank(wchar_t c) { return c == L' ' || c == L'\t' || c == L'\r' || c == L'\n' || c == 0x1A; }
+
+std::wstring_view TrimBlanks(std::wstring_view s)
+{
+    while (!s.empty() && IsProfileBlank(s.front())) s.remove_prefix(1);
+    while (!s.empty() && IsProfileBlank(s.back())) s.remove_suffix(1);
+    return s;
+}
+
+// Calls a profile reader with a growing buffer until the whole result fits.
+template <typename Reader>
+std::wstring ReadWhole(Reader read, DWORD reserve)
+{
+    std::wstring buffer(kFirstBufferSize, L'\0');
+    for (;;) {
+        DWORD got = read(buffer.data(), static_cast<DWORD>(buffer.size()));
+        if (got + reserve < buffer.size()) {
+            buffer.resize(got);
+            return buffer;
+        }
+        buffer.resize(buffer.size() * 2);
+    }
+}
+
+// The raw value of key in a section listing ("key=value\0key=value\0"), untouched by the
+// quote stripping of the single-value reader; empty when the key is not there.
+std::wstring_view RawValue(std::wstring_view listing, std::wstring_view key)
+{
+    size_t pos = 0;
+    while (pos < listing.size()) {
+        size_t end = listing.find(L'\0', pos);
+        if (end == std::wstring_view::npos) end = listing.size();
+        std::wstring_view line = listing.substr(pos, end - pos);
+        pos = end + 1;
+        size_t eq = line.find(L'=');
+        if (eq == std::wstring_view::npos) continue;
+        std::wstring_view name = TrimBlanks(line.substr(0, eq));
+        if (CompareStringOrdinal(name.data(), static_cast<int>(name.size()), key.data(),
+                                 static_cast<int>(key.size()), TRUE) == CSTR_EQUAL)
+            return TrimBlanks(line.substr(eq + 1));
+    }
+    return {};
+}
+
+bool IsQuotePair(std::wstring_view raw, std::wstring_view stripped)
+{
+    return raw.size() == stripped.size() + 2 && (raw.front() == L'"' || raw.front() == L'\'') &&
+           raw.back() == raw.front() && raw.substr(1, stripped.size()) == stripped;
+}
+
+// The first character of text that the ANSI code page cannot hold, or the empty text.
+std::wstring FirstUnencodable(const std::wstring& text)
+{
+    for (size_t i = 0; i < text.size();) {
+        size_t len = (IS_HIGH_SURROGATE(text[i]) && i + 1 < text.size()) ? 2 : 1;
+        BOOL usedDefault = FALSE;
+        char bytes[8];
+        int n = WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, text.data() + i, static_cast<int>(len), bytes,
+                                    sizeof(bytes), nullptr, &usedDefault);
+        bool exact = n > 0 && !usedDefault;
+        if (exact) {
+            wchar_t back[4];
+            int m = MultiByteToWideChar(CP_ACP, MB_ERR_INVALID_CHARS, bytes, n, back, 4);
+            exact = m == static_cast<int>(len) && std::wstring_view(back, len) == std::wstring_view(text.data() + i, len);
+        }
+        if (!exact) return text.substr(i, len);
+        i += len;
+    }
+    return {};
+}
+
+}  // namespace
+
+TProfileFile::TProfileFile(std::wstring fileName) : fileName_(std::move(fileName)) {}
+
+TProfileFile::~TProfileFile()
+{
+    // Flush the platform's cached copy of the file.
+    WritePrivateProfileStringW(nullptr, nullptr, nullptr, fileName_.c_str());
+}
+
+std::wstring TProfileFile::ReadString(const std::wstring& section, const std::wstring& key,
+                                      const std::wstring& defaultValue) const
+{
+    return ReadWhole(
+        [&](wchar_t* buffer, DWORD size) {
+            return GetPrivateProfileStringW(section.c_str(), key.c_str(), defaultValue.c_str(), buffer, size,
+                                            fileName_.c_str());
+        },
+        1);
+}
+
+std::wstring TProfileFile::ReadStoredString(const std::wstring& section, const std::wstring& key,
+                                            const std::wstring& defaultValue) const
+{
+    std::wstring value = ReadString(section, key, defaultValue);
+    // The single-value reader drops one pair of quotes around a whole value; the section
+    // listing keeps them, so take the value from there when that is what happened.
+    std::wstring listing = ReadWhole(
+        [&](wchar_t* buffer, DWORD size) {
+            return GetPrivateProfileSectionW(section.c_str(), buffer, size, fileName_.c_str());
+        },
+        2);
+    std::wstring_view raw = RawValue(listing, key);
+    if (IsQuotePair(raw, value)) return std::wstring(raw);
+    return value;
+}
+
+bool TProfileFile::StoresUnicode() const
+{
+    FileHandle file(CreateFileW(fileName_.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                                OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (!file) return false;
+    unsigned char head[3]{};
+    DWORD got = 0;
+    ReadFile(file.Get(), head, sizeof(head), &got, nullptr);
+    bool utf8 = got >= 3 && head[0] == 0xEF && head[1] == 0xBB && head[2] == 0xBF;
+    bool utf16 = got >= 2 && ((head[0] == 0xFF && head[1] == 0xFE) || (head[0] == 0xFE && head[1] == 0xFF));
+    return utf8 || utf16;
+}
+
+void TProfileFile::WriteString(const std::wstring& section, const std::wstring& key, const std::wstring& value)
+{
+    if (!StoresUnicode()) {
+        std::wstring bad = FirstUnencodable(value);
+        if (!bad.empty())
+            throw EIniFileException(FormatText(L"\"%s\" は設定ファイルに保存できない文字のため、%s に書き込めません",
+                                               {bad, fileName_}));
+    }
+    if (!WritePrivateProfileStringW(section.c_str(), key.c_str(), value.c_str(), fileName_.c_str()))
+        throw EIniFileException(FormatText(L"%s に書き込めません", {fileName_}));
+}

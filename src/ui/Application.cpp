@@ -1,0 +1,192 @@
+#include "ui/Application.h"
+
+#include <algorithm>
+
+#include "ui/ExePath.h"
+#include "ui/Form.h"
+
+namespace {
+
+constexpr wchar_t kAppClass[] = L"PofuttoEraseApplication";
+// Posted to the application window to destroy a released form after the waiting messages.
+constexpr UINT kReleaseForm = WM_APP + 1;
+
+std::unique_ptr<TApplication> gApplication;
+
+}  // namespace
+
+TApplication& Application()
+{
+    if (!gApplication) gApplication = std::make_unique<TApplication>();
+    return *gApplication;
+}
+
+void FinalizeApplication()
+{
+    if (gApplication) gApplication->DestroyForms();
+    gApplication.reset();
+}
+
+std::wstring ExceptionDisplayText(const std::wstring& message)
+{
+    if (!message.empty() && message.back() > L'.') return message + L".";
+    return message;
+}
+
+TApplication::TApplication() = default;
+
+TApplication::~TApplication() { DestroyForms(); }
+
+void TApplication::Initialize()
+{
+    if (handle_) return;
+    HINSTANCE instance = GetModuleHandleW(nullptr);
+    WNDCLASSEXW wc{sizeof(wc)};
+    wc.lpfnWndProc = &TApplication::AppWndProc;
+    wc.hInstance = instance;
+    wc.lpszClassName = kAppClass;
+    wc.hIcon = Icon();
+    RegisterClassExW(&wc);
+    // Hidden owner of every top-level window of the program; it carries the title.
+    handle_ = CreateWindowExW(0, kAppClass, title_.c_str(), WS_POPUP, 0, 0, 0, 0, nullptr, nullptr, instance,
+                              nullptr);
+}
+
+void TApplication::SetTitle(std::wstring title)
+{
+    title_ = std::move(title);
+    if (handle_) SetWindowTextW(handle_, title_.c_str());
+}
+
+void TApplication::Adopt(std::unique_ptr<TForm> form, bool mayBecomeMain)
+{
+    if (mayBecomeMain && !mainForm_) mainForm_ = form.get();
+    forms_.push_back(std::move(form));
+}
+
+bool TApplication::HandleMessage(MSG& msg)
+{
+    if (msg.message == WM_QUIT) {
+        terminated_ = true;
+        return false;
+    }
+    HWND active = GetActiveWindow();
+    if (active && IsDialogMessageW(active, &msg)) return true;
+    TranslateMessage(&msg);
+    DispatchMessageW(&msg);
+    return true;
+}
+
+void TApplication::Run()
+{
+    if (!mainForm_) return;
+    try {
+        mainForm_->Show();
+    } catch (...) {
+        HandleException();
+    }
+    MSG msg;
+    while (!terminated_) {
+        BOOL got = GetMessageW(&msg, nullptr, 0, 0);
+        if (got == -1) break;
+        if (got == 0) {
+            terminated_ = true;
+            break;
+        }
+        HandleMessage(msg);
+    }
+}
+
+void TApplication::ProcessMessages()
+{
+    MSG msg;
+    while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
+        if (!HandleMessage(msg)) {
+            // Keep the quit request for the message loop that is waiting for it.
+            PostQuitMessage(static_cast<int>(msg.wParam));
+            break;
+        }
+    }
+}
+
+void TApplication::Terminate()
+{
+    terminated_ = true;
+    PostQuitMessage(0);
+}
+
+void TApplication::Release(TForm& form)
+{
+    if (handle_) {
+        PostMessageW(handle_, kReleaseForm, 0, reinterpret_cast<LPARAM>(&form));
+    } else {
+        DestroyReleased(&form);
+    }
+}
+
+void TApplication::DestroyReleased(TForm* form)
+{
+    auto it = std::find_if(forms_.begin(), forms_.end(), [form](const auto& f) { return f.get() == form; });
+    if (it == forms_.end()) return;
+    if (mainForm_ == form) mainForm_ = nullptr;
+    std::unique_ptr<TForm> doomed = std::move(*it);
+    forms_.erase(it);
+}
+
+LRESULT CALLBACK TApplication::AppWndProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
+{
+    if (msg == kReleaseForm && gApplication) {
+        gApplication->DestroyReleased(reinterpret_cast<TForm*>(lParam));
+        return 0;
+    }
+    return DefWindowProcW(hwnd, msg, wParam, lParam);
+}
+
+HICON TApplication::Icon() const
+{
+    if (!icon_) {
+        HICON loaded = static_cast<HICON>(LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(1), IMAGE_ICON, 0,
+                                                     0, LR_DEFAULTSIZE));
+        icon_.Reset(loaded);
+    }
+    return icon_.Get();
+}
+
+std::wstring TApplication::ExeName() const { return ExecutablePath(); }
+
+void TApplication::ShowException(const std::exception& e)
+{
+    if (OnException) {
+        OnException(e);
+        return;
+    }
+    std::wstring text = ExceptionDisplayText(ExceptionText(e));
+    HWND owner = GetActiveWindow();
+    MessageBoxW(owner ? owner : handle_, text.c_str(), title_.c_str(), MB_OK | MB_ICONERROR);
+}
+
+void TApplication::HandleException() noexcept
+{
+    // The display itself must not throw past the window procedure that called us.
+    try {
+        try {
+            throw;
+        } catch (const std::exception& e) {
+            ShowException(e);
+        } catch (...) {
+            ShowException(Exception(L"不明なエラーが発生しました"));
+        }
+    } catch (...) {
+    }
+}
+
+void TApplication::DestroyForms()
+{
+    mainForm_ = nullptr;
+    // Newest first: a form may own windows created after it.
+    while (!forms_.empty()) forms_.pop_back();
+    if (handle_) {
+        DestroyWindow(handle_);
+        handle_ = nullptr;
+    }
+}

@@ -1,0 +1,82 @@
+#pragma once
+// The application object: title, the hidden application window that owns every top-level
+// window, the main form, the message loop and the default exception display.
+#include <windows.h>
+
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "ui/Exception.h"
+#include "ui/Handles.h"
+
+class TForm;
+
+class TApplication {
+public:
+    TApplication();
+    ~TApplication();
+    TApplication(const TApplication&) = delete;
+    TApplication& operator=(const TApplication&) = delete;
+
+    void Initialize();
+    const std::wstring& Title() const { return title_; }
+    void SetTitle(std::wstring title);
+
+    // Creates a form owned by the application; the first one becomes the main form.
+    template <typename Form, typename... Args>
+    Form& CreateForm(Args&&... args)
+    {
+        auto form = std::make_unique<Form>(std::forward<Args>(args)...);
+        Form& ref = *form;
+        Adopt(std::move(form), true);
+        return ref;
+    }
+    // Hands a form to the application to own without making it the main form.
+    void Adopt(std::unique_ptr<TForm> form, bool mayBecomeMain = false);
+    TForm* MainForm() const { return mainForm_; }
+
+    // Shows the main form and handles messages until it closes; returns at once without one.
+    void Run();
+    // Handles every message already waiting, then returns.
+    void ProcessMessages();
+    void Terminate();
+    bool Terminated() const { return terminated_; }
+
+    // Destroys an owned form once the messages already posted have been handled.
+    void Release(TForm& form);
+
+    HWND Handle() const { return handle_; }
+    HICON Icon() const;
+    std::wstring ExeName() const;
+
+    // The default exception display; OnException, when set, replaces it.
+    void ShowException(const std::exception& e);
+    // Call from inside a catch block: shows the exception being handled.
+    void HandleException() noexcept;
+    std::function<void(const std::exception&)> OnException;
+
+    // Destroys every owned form and the application window.
+    void DestroyForms();
+
+private:
+    static LRESULT CALLBACK AppWndProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
+    bool HandleMessage(MSG& msg);
+    void DestroyReleased(TForm* form);
+
+    std::wstring title_;
+    HWND handle_ = nullptr;
+    mutable IconHandle icon_;
+    std::vector<std::unique_ptr<TForm>> forms_;
+    TForm* mainForm_ = nullptr;
+    bool terminated_ = false;
+};
+
+TApplication& Application();
+// Ends the application object; the entry calls it last.
+void FinalizeApplication();
+
+// The message text of the default exception display: a full stop is added unless the text
+// already ends in a character not above '.'.
+std::wstring ExceptionDisplayText(const std::wstring& message);

@@ -1,0 +1,65 @@
+#pragma once
+// A top-level window of the program. Layouts are given in 96-DPI pixels and scaled by the
+// window's DPI; every form uses the program's font and is centred on the screen when shown.
+#include <windows.h>
+
+#include <string>
+#include <vector>
+
+#include "ui/Handles.h"
+#include "ui/Window.h"
+
+enum class TFormBorder { None, Dialog, Sizeable };
+
+struct TFormStyle {
+    std::wstring Caption;
+    TFormBorder Border = TFormBorder::Dialog;
+    bool StayOnTop = false;
+    int ClientWidth = 0;   // 96-DPI pixels
+    int ClientHeight = 0;  // 96-DPI pixels
+};
+
+class TForm : public TWindow {
+public:
+    explicit TForm(const TFormStyle& style);
+    ~TForm() override;
+
+    // Makes the form visible, non-modal, and brings it to the front.
+    void Show();
+    void Hide();
+    bool Visible() const;
+    // Asks the form to close: the main form ends the application, any other form hides.
+    void Close();
+    // Destroys the form once the messages already waiting have been handled.
+    void Release();
+
+    UINT Dpi() const;
+    int Scale(int pixels96) const;
+    HFONT Font() const { return static_cast<HFONT>(font_.Get()); }
+
+    // Creates a child control at a 96-DPI rectangle of its parent (the form or a control of
+    // it); the form keeps the rectangle to lay the control out again when the DPI changes.
+    HWND AddControl(const wchar_t* className, const std::wstring& text, DWORD style, DWORD exStyle,
+                    HWND parent, RECT bounds96);
+
+protected:
+    // Runs each time the form becomes visible. An exception is shown and the form still opens.
+    virtual void FormShow() {}
+    LRESULT WndProc(UINT msg, WPARAM wParam, LPARAM lParam) override;
+
+private:
+    struct Child {
+        HWND handle;
+        RECT bounds96;
+    };
+    void ApplyDpi();
+    void CenterOnScreen();
+
+    TFormStyle style_;
+    GdiObject font_;
+    std::vector<Child> children_;
+    bool centred_ = false;
+};
+
+// The program's font at a DPI: "ＭＳ Ｐゴシック", 12 pixels character height, Shift-JIS.
+HFONT CreateProgramFont(UINT dpi);

@@ -1,0 +1,10 @@
+#pragma once
+// Conversions at the edges of the program; inside, every text is UTF-16.
+#include <string>
+#include <string_view>
+
+std::string ToUtf8(std::wstring_view text);
+std::wstring FromUtf8(std::string_view text);
+
+// Replaces each "%s" or "%d" of pattern, in order, by the next argument.
+std::wstring FormatText(std::wstring_view pattern, std::initializer_list<std::wstring_view> args);

@@ -1,0 +1,68 @@
+#include "ui/Window.h"
+
+#include "ui/Application.h"
+#include "ui/Exception.h"
+
+TWindow::~TWindow() { DestroyHandle(); }
+
+void TWindow::RegisterClassOnce(const wchar_t* className, UINT classStyle, HBRUSH background)
+{
+    WNDCLASSEXW existing{sizeof(existing)};
+    HINSTANCE instance = GetModuleHandleW(nullptr);
+    if (GetClassInfoExW(instance, className, &existing)) return;
+    WNDCLASSEXW wc{sizeof(wc)};
+    wc.style = classStyle;
+    wc.lpfnWndProc = &TWindow::Dispatch;
+    wc.hInstance = instance;
+    wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+    wc.hbrBackground = background;
+    wc.lpszClassName = className;
+    wc.hIcon = Application().Icon();
+    RegisterClassExW(&wc);
+}
+
+void TWindow::CreateHandle(const wchar_t* className, const std::wstring& caption, DWORD style, DWORD exStyle,
+                           HWND parent, int x, int y, int width, int height)
+{
+    CreateWindowExW(exStyle, className, caption.c_str(), style, x, y, width, height, parent, nullptr,
+                    GetModuleHandleW(nullptr), this);
+    if (!handle_) throw Exception(L"ウィンドウを作成できません");
+}
+
+void TWindow::DestroyHandle()
+{
+    if (!handle_) return;
+    HWND handle = handle_;
+    DestroyWindow(handle);
+    // WM_NCDESTROY has cleared handle_; keep it cleared if the window was already gone.
+    handle_ = nullptr;
+}
+
+LRESULT TWindow::WndProc(UINT msg, WPARAM wParam, LPARAM lParam)
+{
+    return DefWindowProcW(handle_, msg, wParam, lParam);
+}
+
+LRESULT CALLBACK TWindow::Dispatch(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
+{
+    if (msg == WM_NCCREATE) {
+        auto* create = reinterpret_cast<CREATESTRUCTW*>(lParam);
+        auto* self = static_cast<TWindow*>(create->lpCreateParams);
+        self->handle_ = hwnd;
+        SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
+    }
+    auto* self = reinterpret_cast<TWindow*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
+    if (!self) return DefWindowProcW(hwnd, msg, wParam, lParam);
+    if (msg == WM_NCDESTROY) {
+        SetWindowLongPtrW(hwnd, GWLP_USERDATA, 0);
+        LRESULT result = DefWindowProcW(hwnd, msg, wParam, lParam);
+        self->handle_ = nullptr;
+        return result;
+    }
+    try {
+        return self->WndProc(msg, wParam, lParam);
+    } catch (...) {
+        Application().HandleException();
+        return 0;
+    }
+}

@@ -1,0 +1,34 @@
+#pragma once
+// The one window-procedure dispatcher of the toolkit. Every window class of ours routes its
+// messages through TWindow::Dispatch, which finds the C++ object and calls its WndProc. An
+// exception thrown by a handler stops there and goes to the application's exception display:
+// nothing ever unwinds through user32.
+#include <windows.h>
+
+#include <string>
+
+class TWindow {
+public:
+    TWindow() = default;
+    virtual ~TWindow();
+    TWindow(const TWindow&) = delete;
+    TWindow& operator=(const TWindow&) = delete;
+
+    HWND Handle() const { return handle_; }
+
+protected:
+    // Creates the window of a class registered for TWindow::Dispatch.
+    void CreateHandle(const wchar_t* className, const std::wstring& caption, DWORD style, DWORD exStyle,
+                      HWND parent, int x, int y, int width, int height);
+    void DestroyHandle();
+    virtual LRESULT WndProc(UINT msg, WPARAM wParam, LPARAM lParam);
+
+    // Registers a window class served by Dispatch (once per name).
+    static void RegisterClassOnce(const wchar_t* className, UINT classStyle, HBRUSH background);
+
+private:
+    static LRESULT CALLBACK Dispatch(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
+
+    HWND handle_ = nullptr;
+};
+

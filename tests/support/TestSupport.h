@@ -1,0 +1,49 @@
+#pragma once
+// Helpers for tests that run against the real Win32 API under Wine.
+#include <windows.h>
+
+#include <chrono>
+#include <functional>
+#include <string>
+#include <vector>
+
+// A fresh folder under the temporary folder, removed with everything in it afterwards
+// (links are removed, never followed).
+class TempDir {
+public:
+    TempDir();
+    ~TempDir();
+    TempDir(const TempDir&) = delete;
+    TempDir& operator=(const TempDir&) = delete;
+
+    const std::wstring& Path() const { return path_; }
+    // Path of a name inside the folder ("a\\b.txt").
+    std::wstring operator/(const std::wstring& relative) const { return path_ + L"\\" + relative; }
+
+private:
+    std::wstring path_;
+};
+
+void RemoveTree(const std::wstring& path);
+void MakeDirs(const std::wstring& path);
+void WriteBytes(const std::wstring& path, const std::string& bytes);
+std::string ReadBytes(const std::wstring& path);
+bool Exists(const std::wstring& path);
+
+// The folder of the running test program, where PofuttoErase.exe is built too.
+std::wstring BuildDir();
+std::wstring ProgramPath();
+
+// Starts a program with a raw command-line tail, waits for it and returns its exit code
+// (or -1 when it did not end within the timeout; it is then killed).
+int RunProcess(const std::wstring& exe, const std::wstring& arguments,
+               std::chrono::milliseconds timeout = std::chrono::seconds(60));
+
+// Polls condition until it holds or the timeout passes, handling messages meanwhile.
+bool WaitFor(const std::function<bool()>& condition,
+             std::chrono::milliseconds timeout = std::chrono::seconds(10));
+
+// The text as UTF-8 for readable assertion messages.
+std::string Narrow(const std::wstring& text);
+// Bytes of a text in code page 932.
+std::string Sjis(const std::wstring& text);
