@@ -3,6 +3,7 @@
 
 #include "core/CommandLine.h"
 #include "core/PEraseClasses.h"
+#include "core/PEraseWaitDlg.h"
 #include "ui/Application.h"
 
 namespace {
@@ -21,7 +22,9 @@ void ChooseCourse()
     if (keyword == kAllConditionsKeyword) {
         TPEraseProcessor& processor = EraseProcessor();
         if (processor.NoInquiryBox) {
-            // The immediate cleanup runs here once the run exists.
+            processor.SetUseAllConditions(true);
+            processor.SetTargetFolder(ParamStr(2));
+            processor.Execute(L"");
         }
         // Otherwise the confirm-all dialog becomes the main window here once it exists.
     } else if (keyword == kChooseConditionKeyword) {
@@ -33,6 +36,7 @@ void ChooseCourse()
 void Finalize()
 {
     FinalizeEraseProcessor();
+    FinalizeWaitForm();
     FinalizeApplication();
 }
 

@@ -24,6 +24,12 @@ public:
     // Selects the first condition equal to text when letter case is ignored, or none (-1).
     void SelectCondition(const std::wstring& text);
 
+    // Cleans folder (or TargetFolder when folder is blank) behind the progress window, which
+    // is hidden again however the run ends.
+    void Execute(const std::wstring& folder);
+    // Cleans folder and, when RecurseSubDir is on, every folder below it, deepest first.
+    void EraseFolder(const std::wstring& folder);
+
     bool RecurseSubDir = false;
     TStringList SearchConditions;
     bool UseAllConditions = false;

@@ -81,6 +81,14 @@ HWND TForm::AddControl(const wchar_t* className, const std::wstring& text, DWORD
     return child;
 }
 
+void TForm::Place(HWND child, RECT bounds96)
+{
+    MoveWindow(child, Scale(bounds96.left), Scale(bounds96.top), Scale(bounds96.right - bounds96.left),
+               Scale(bounds96.bottom - bounds96.top), TRUE);
+    SendMessageW(child, WM_SETFONT, reinterpret_cast<WPARAM>(Font()), FALSE);
+    children_.push_back({child, bounds96});
+}
+
 void TForm::CenterOnScreen()
 {
     RECT frame{};

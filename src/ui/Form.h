@@ -41,6 +41,8 @@ public:
     // it); the form keeps the rectangle to lay the control out again when the DPI changes.
     HWND AddControl(const wchar_t* className, const std::wstring& text, DWORD style, DWORD exStyle,
                     HWND parent, RECT bounds96);
+    // Places an existing child window at a 96-DPI rectangle and keeps it laid out.
+    void Place(HWND child, RECT bounds96);
 
 protected:
     // Runs each time the form becomes visible. An exception is shown and the form still opens.

@@ -1,0 +1,118 @@
+// The cleanup run of TPEraseProcessor: Execute and EraseFolder.
+#include <windows.h>
+
+#include <algorithm>
+#include <vector>
+
+#include "core/FileOps.h"
+#include "core/NameMatch.h"
+#include "core/PEraseClasses.h"
+#include "core/PEraseWaitDlg.h"
+#include "ui/Application.h"
+#include "ui/TextConvert.h"
+
+namespace {
+
+std::wstring TrimControls(const std::wstring& text)
+{
+    size_t first = 0;
+    size_t last = text.size();
+    while (first < last && text[first] <= 32) ++first;
+    while (last > first && text[last - 1] <= 32) --last;
+    return text.substr(first, last - first);
+}
+
+struct TMatch {
+    std::wstring name;
+    DWORD attributes;
+    size_t condition;  // position in the visit's working list
+};
+
+// One folder on the chain of visits: its subfolders still to visit and its own matches,
+// which are removed once every subfolder is finished.
+struct TVisit {
+    std::wstring prefix;  // the folder with its trailing '\'
+    std::vector<std::wstring> subfolders;
+    size_t nextSubfolder = 0;
+    std::vector<TMatch> matches;
+};
+
+}  // namespace
+
+void TPEraseProcessor::Execute(const std::wstring& folder)
+{
+    WaitForm().ShowWait();
+    try {
+        EraseFolder(folder);
+    } catch (...) {
+        WaitForm().HideWait();
+        throw;
+    }
+    WaitForm().HideWait();
+}
+
+void TPEraseProcessor::EraseFolder(const std::wstring& folder)
+{
+    // Opens the visit of one folder; returns false when the visit ends at once.
+    auto begin = [this](std::vector<TVisit>& chain, const std::wstring& path) {
+        Application().ProcessMessages();
+
+        std::vector<std::wstring> working;
+        if (UseAllConditions) {
+            working = SearchConditions;
+        } else if (ConditionIndex >= 0) {
+            if (static_cast<size_t>(ConditionIndex) >= SearchConditions.size())
+                throw EListError(FormatText(L"リストのインデックスが範囲を超えています (%d)",
+                                            {std::to_wstring(ConditionIndex)}));
+            working = {SearchConditions[static_cast<size_t>(ConditionIndex)]};
+        } else {
+            return;
+        }
+        std::vector<TNameMatcher> matchers(working.begin(), working.end());
+
+        TVisit visit{path.back() == L'\\' ? path : path + L'\\', {}, 0, {}};
+        bool recurse = RecurseSubDir;
+        ScanFolder(visit.prefix, [&](const WIN32_FIND_DATAW& entry) {
+            bool isFolder = entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY;
+            if (recurse && isFolder && !IsFolderLink(entry.dwFileAttributes)) visit.subfolders.emplace_back(entry.cFileName);
+            if (matchers.empty()) return;
+            std::wstring upper = FoldCase(entry.cFileName);
+            for (size_t i = 0; i < matchers.size(); ++i) {
+                if (matchers[i].Matches(upper)) {
+                    visit.matches.push_back({entry.cFileName, entry.dwFileAttributes, i});
+                    break;
+                }
+            }
+        });
+        // Condition by condition, each in enumeration order.
+        std::stable_sort(visit.matches.begin(), visit.matches.end(),
+                         [](const TMatch& a, const TMatch& b) { return a.condition < b.condition; });
+        chain.push_back(std::move(visit));
+    };
+
+    std::wstring base = TrimControls(folder);
+    if (base.empty()) base = TrimControls(TargetFolder);
+    // A blank target has no folder: refused, so the root of the current drive is never taken.
+    if (base.empty()) return;
+
+    // Deep trees are walked with a chain of our own instead of the call stack.
+    std::vector<TVisit> chain;
+    begin(chain, AbsolutePath(base));
+    while (!chain.empty()) {
+        TVisit& current = chain.back();
+        if (current.nextSubfolder < current.subfolders.size()) {
+            std::wstring sub = current.prefix + current.subfolders[current.nextSubfolder++];
+            begin(chain, sub);
+            continue;
+        }
+        for (const TMatch& match : current.matches) {
+            if (IsFolderLink(match.attributes)) continue;
+            std::wstring path = current.prefix + match.name;
+            if (UseRecycleBox)
+                RecycleEntry(path, Application().Handle());
+            else
+                DeleteEntry(path, match.attributes);
+        }
+        chain.pop_back();
+    }
+}

@@ -1,0 +1,77 @@
+#include "core/PEraseWaitDlg.h"
+
+#include "ui/Application.h"
+#include "ui/Label.h"
+
+namespace {
+
+constexpr int kShellDeleteClipId = 164;
+constexpr int kFirstFrame = 0;  // frames 1 to 24
+constexpr int kLastFrame = 23;
+
+T_frmWait* gWaitForm = nullptr;
+
+TFormStyle WaitStyle()
+{
+    TFormStyle style;
+    style.Caption = L"_frmWait";
+    style.Border = TFormBorder::None;
+    style.StayOnTop = true;
+    style.ClientWidth = 312;
+    style.ClientHeight = 88;
+    return style;
+}
+
+}  // namespace
+
+TAnimateClip EraseClip()
+{
+    static HMODULE shell = LoadLibraryExW(L"shell32.dll", nullptr, LOAD_LIBRARY_AS_DATAFILE);
+    TAnimateClip platform{shell, MAKEINTRESOURCEW(kShellDeleteClipId)};
+    if (shell && ClipFrameCount(platform) > kLastFrame) return platform;
+    return {GetModuleHandleW(nullptr), MAKEINTRESOURCEW(kEraseClipId)};
+}
+
+T_frmWait::T_frmWait() : TForm(WaitStyle())
+{
+    Panel1 = std::make_unique<TPanel>(*this, Handle(), RECT{0, 0, 312, 88}, TBevel::Lowered, TBevel::Raised);
+    Label1 = CreateLabel(*this, Panel1->Handle(), L"ファイル削除中... しばらくお待ちください。", 12, 8);
+    aniErasing = std::make_unique<TAnimate>(*this, Panel1->Handle(), RECT{2, 26, 310, 86}, EraseClip(),
+                                            kFirstFrame, kLastFrame);
+}
+
+T_frmWait::~T_frmWait()
+{
+    // The player thread's windows go first: they are children of Panel1.
+    aniErasing.reset();
+    if (gWaitForm == this) gWaitForm = nullptr;
+}
+
+void T_frmWait::ShowWait() { Show(); }
+
+void T_frmWait::HideWait() { Hide(); }
+
+void T_frmWait::FormShow() { aniErasing->Play(); }
+
+T_frmWait& WaitForm()
+{
+    if (!gWaitForm) {
+        auto form = std::make_unique<T_frmWait>();
+        gWaitForm = form.get();
+        Application().Adopt(std::move(form));
+    }
+    return *gWaitForm;
+}
+
+bool WaitFormExists() { return gWaitForm != nullptr; }
+
+void FinalizeWaitForm()
+{
+    if (!gWaitForm) return;
+    try {
+        gWaitForm->Release();
+    } catch (...) {
+        // Release at program end is best effort; the application destroys the window anyway.
+    }
+    gWaitForm = nullptr;
+}

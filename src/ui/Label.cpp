@@ -1,0 +1,20 @@
+#include "ui/Label.h"
+
+SIZE MeasureCaption(const std::wstring& caption)
+{
+    GdiObject font(CreateProgramFont(96));
+    HDC dc = GetDC(nullptr);
+    HGDIOBJ old = SelectObject(dc, font.Get());
+    RECT r{0, 0, 0, 0};
+    DrawTextW(dc, caption.c_str(), static_cast<int>(caption.size()), &r, DT_CALCRECT | DT_SINGLELINE | DT_NOPREFIX);
+    SelectObject(dc, old);
+    ReleaseDC(nullptr, dc);
+    return {r.right - r.left, r.bottom - r.top};
+}
+
+HWND CreateLabel(TForm& form, HWND parent, const std::wstring& caption, int left96, int top96)
+{
+    SIZE size = MeasureCaption(caption);
+    return form.AddControl(L"STATIC", caption, WS_VISIBLE | SS_LEFT | SS_NOPREFIX, 0, parent,
+                           {left96, top96, left96 + size.cx, top96 + size.cy});
+}
