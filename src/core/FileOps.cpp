@@ -43,6 +43,34 @@ bool IsFolderLink(DWORD attributes)
     return (attributes & FILE_ATTRIBUTE_DIRECTORY) && (attributes & FILE_ATTRIBUTE_REPARSE_POINT);
 }
 
+std::wstring FinalPath(const std::wstring& path)
+{
+    FileHandle file(CreateFileW(ApiPath(path).c_str(), FILE_READ_ATTRIBUTES,
+                                FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr, OPEN_EXISTING,
+                                FILE_FLAG_BACKUP_SEMANTICS | FILE_FLAG_OPEN_REPARSE_POINT, nullptr));
+    if (!file) return {};
+    std::wstring final(MAX_PATH, L'\0');
+    for (;;) {
+        DWORD got = GetFinalPathNameByHandleW(file.Get(), final.data(), static_cast<DWORD>(final.size()), 0);
+        if (got == 0) return {};
+        if (got < final.size()) {
+            final.resize(got);
+            return final;
+        }
+        final.resize(got + 1);
+    }
+}
+
+bool IsUnmarkedLink(const std::wstring& folder, const std::wstring& folderFinal, const std::wstring& name,
+                    DWORD attributes)
+{
+    if (attributes & (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_REPARSE_POINT) || folderFinal.empty()) return false;
+    std::wstring final = FinalPath(folder + name);
+    std::wstring expected = folderFinal + (folderFinal.back() == L'\\' ? L"" : L"\\") + name;
+    return !final.empty() && CompareStringOrdinal(final.c_str(), static_cast<int>(final.size()), expected.c_str(),
+                                                  static_cast<int>(expected.size()), TRUE) != CSTR_EQUAL;
+}
+
 void DeleteEntry(const std::wstring& path, DWORD attributes)
 {
     if (attributes & FILE_ATTRIBUTE_DIRECTORY) return;
@@ -51,33 +79,41 @@ void DeleteEntry(const std::wstring& path, DWORD attributes)
 
 namespace {
 
-// The shell's file operations take paths of at most MAX_PATH characters without the "\\?\"
-// form; a longer path is tried in its short form, then as it is.
-std::wstring ShellPath(const std::wstring& path)
+// The short form of a long path, when it brings it under MAX_PATH; otherwise the empty text.
+std::wstring ShortForm(const std::wstring& path)
 {
-    if (path.size() < MAX_PATH) return path;
     std::wstring longForm = ApiPath(path);
     std::wstring shortForm(longForm.size() + 1, L'\0');
     DWORD got = GetShortPathNameW(longForm.c_str(), shortForm.data(), static_cast<DWORD>(shortForm.size()));
-    if (got > 0 && got < shortForm.size()) {
-        shortForm.resize(got);
-        std::wstring plain = shortForm.rfind(L"\\\\?\\", 0) == 0 ? shortForm.substr(4) : shortForm;
-        if (plain.size() < MAX_PATH && plain.rfind(L"UNC\\", 0) != 0) return plain;
-    }
-    return longForm;
+    if (got == 0 || got >= shortForm.size()) return {};
+    shortForm.resize(got);
+    if (shortForm.rfind(L"\\\\?\\", 0) == 0) shortForm.erase(0, 4);
+    if (shortForm.size() >= MAX_PATH || shortForm.rfind(L"UNC\\", 0) == 0) return {};
+    return shortForm;
 }
 
-}  // namespace
-
-void RecycleEntry(const std::wstring& path, HWND owner)
+bool ShellDelete(const std::wstring& path, HWND owner)
 {
     // A list of paths ended by an empty one: the path, then a second NUL.
-    std::wstring from = ShellPath(path);
+    std::wstring from = path;
     from.push_back(L'\0');
     SHFILEOPSTRUCTW op{};
     op.hwnd = owner;
     op.wFunc = FO_DELETE;
     op.pFrom = from.c_str();
     op.fFlags = FOF_SILENT | FOF_NOCONFIRMATION | FOF_ALLOWUNDO;
-    SHFileOperationW(&op);
+    return SHFileOperationW(&op) == 0;
+}
+
+}  // namespace
+
+void RecycleEntry(const std::wstring& path, HWND owner)
+{
+    // The shell takes paths of at most MAX_PATH characters and not the "\\?\" form: a longer
+    // path goes in its short form where that fits, else as it is.
+    if (path.size() >= MAX_PATH) {
+        std::wstring shortForm = ShortForm(path);
+        if (!shortForm.empty() && ShellDelete(shortForm, owner)) return;
+    }
+    ShellDelete(path, owner);
 }

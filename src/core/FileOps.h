@@ -21,6 +21,15 @@ void ScanFolder(const std::wstring& folder, const std::function<void(const WIN32
 // never removed.
 bool IsFolderLink(DWORD attributes);
 
+// The path the file system resolves an existing path to, or the empty text.
+std::wstring FinalPath(const std::wstring& path);
+
+// Whether a file entry of folder (whose final path is folderFinal) is a link that the platform
+// does not mark as one, so that removing it would reach its target instead (Wine shows a Unix
+// link to a file as a plain file and follows it when deleting or recycling).
+bool IsUnmarkedLink(const std::wstring& folder, const std::wstring& folderFinal, const std::wstring& name,
+                    DWORD attributes);
+
 // Deletes one file (never a folder). The result is not reported.
 void DeleteEntry(const std::wstring& path, DWORD attributes);
 

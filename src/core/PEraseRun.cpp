@@ -105,8 +105,11 @@ void TPEraseProcessor::EraseFolder(const std::wstring& folder)
             begin(chain, sub);
             continue;
         }
+        std::wstring folderFinal = current.matches.empty() ? std::wstring() : FinalPath(current.prefix);
         for (const TMatch& match : current.matches) {
-            if (IsFolderLink(match.attributes)) continue;
+            if (IsFolderLink(match.attributes) ||
+                IsUnmarkedLink(current.prefix, folderFinal, match.name, match.attributes))
+                continue;
             std::wstring path = current.prefix + match.name;
             if (UseRecycleBox)
                 RecycleEntry(path, Application().Handle());

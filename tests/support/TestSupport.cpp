@@ -6,6 +6,8 @@
 #include "ui/Handles.h"
 #include "ui/TextConvert.h"
 
+#include <algorithm>
+
 TempDir::TempDir()
 {
     wchar_t base[MAX_PATH + 1];
@@ -21,41 +23,201 @@ TempDir::TempDir()
 
 TempDir::~TempDir() { RemoveTree(path_); }
 
+namespace {
+
+// The "\\?\" form of a path, normalised first (that form takes "." segments literally).
+std::wstring Long(const std::wstring& path)
+{
+    if (path.rfind(L"\\\\?\\", 0) == 0) return path;
+    wchar_t full[32768];
+    DWORD got = GetFullPathNameW(path.c_str(), 32768, full, nullptr);
+    return got > 0 && got < 32768 ? L"\\\\?\\" + std::wstring(full) : path;
+}
+
+// Calls visit for each entry of folder, without "." and "..".
+void ForEachEntry(const std::wstring& folder, const std::function<void(const WIN32_FIND_DATAW&)>& visit)
+{
+    WIN32_FIND_DATAW found;
+    FindHandle find(FindFirstFileW(Long(folder + L"\\*").c_str(), &found));
+    if (!find) return;
+    do {
+        std::wstring name = found.cFileName;
+        if (name != L"." && name != L"..") visit(found);
+    } while (FindNextFileW(find.Get(), &found));
+}
+
+bool IsLinkToFolder(DWORD attributes)
+{
+    return (attributes & FILE_ATTRIBUTE_DIRECTORY) && (attributes & FILE_ATTRIBUTE_REPARSE_POINT);
+}
+
+}  // namespace
+
 void RemoveTree(const std::wstring& path)
 {
-    DWORD attributes = GetFileAttributesW(path.c_str());
-    if (attributes == INVALID_FILE_ATTRIBUTES) return;
-    SetFileAttributesW(path.c_str(), attributes & ~FILE_ATTRIBUTE_READONLY);
-    if (!(attributes & FILE_ATTRIBUTE_DIRECTORY)) {
-        DeleteFileW(path.c_str());
-        return;
-    }
-    if (!(attributes & FILE_ATTRIBUTE_REPARSE_POINT)) {
-        WIN32_FIND_DATAW found;
-        FindHandle find(FindFirstFileW((path + L"\\*").c_str(), &found));
-        if (find) {
-            do {
-                std::wstring name = found.cFileName;
-                if (name != L"." && name != L"..") RemoveTree(path + L"\\" + name);
-            } while (FindNextFileW(find.Get(), &found));
+    // Without recursion: trees in tests can be thousands of levels deep.
+    std::vector<std::pair<std::wstring, bool>> stack{{path, false}};
+    while (!stack.empty()) {
+        auto [current, expanded] = stack.back();
+        stack.pop_back();
+        DWORD attributes = GetFileAttributesW(Long(current).c_str());
+        if (attributes == INVALID_FILE_ATTRIBUTES) continue;
+        SetFileAttributesW(Long(current).c_str(), attributes & ~FILE_ATTRIBUTE_READONLY);
+        if (!(attributes & FILE_ATTRIBUTE_DIRECTORY)) {
+            DeleteFileW(Long(current).c_str());
+        } else if (expanded || IsLinkToFolder(attributes)) {
+            RemoveDirectoryW(Long(current).c_str());
+        } else {
+            stack.push_back({current, true});
+            ForEachEntry(current, [&](const WIN32_FIND_DATAW& e) { stack.push_back({current + L"\\" + e.cFileName, false}); });
         }
     }
-    RemoveDirectoryW(path.c_str());
+}
+
+void MakeTree(const std::wstring& root, const std::vector<std::wstring>& paths)
+{
+    for (const std::wstring& relative : paths) {
+        std::wstring full = root + L"\\" + relative;
+        bool folder = full.back() == L'\\';
+        if (folder) full.pop_back();
+        MakeDirs(folder ? full : full.substr(0, full.find_last_of(L'\\')));
+        if (!folder) WriteBytes(full, "x");
+    }
+}
+
+std::vector<std::wstring> ListTree(const std::wstring& root)
+{
+    std::vector<std::wstring> out;
+    std::vector<std::wstring> pending{L""};
+    while (!pending.empty()) {
+        std::wstring relative = pending.back();
+        pending.pop_back();
+        ForEachEntry(relative.empty() ? root : root + L"\\" + relative, [&](const WIN32_FIND_DATAW& e) {
+            std::wstring path = relative.empty() ? e.cFileName : relative + L"\\" + e.cFileName;
+            if (e.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
+                out.push_back(path + L"\\");
+                if (!IsLinkToFolder(e.dwFileAttributes)) pending.push_back(path);
+            } else {
+                out.push_back(path);
+            }
+        });
+    }
+    std::sort(out.begin(), out.end());
+    return out;
+}
+
+std::string UnixPath(const std::wstring& dosPath)
+{
+    using Fn = char*(CDECL*)(const wchar_t*);
+    static auto fn = reinterpret_cast<Fn>(
+        reinterpret_cast<void*>(GetProcAddress(GetModuleHandleW(L"kernel32.dll"), "wine_get_unix_file_name")));
+    if (!fn) return {};
+    char* unix = fn(dosPath.c_str());
+    if (!unix) return {};
+    std::string out = unix;
+    HeapFree(GetProcessHeap(), 0, unix);
+    return out;
+}
+
+std::wstring DosPath(const std::string& unixPath)
+{
+    using Fn = wchar_t*(CDECL*)(const char*);
+    static auto fn = reinterpret_cast<Fn>(
+        reinterpret_cast<void*>(GetProcAddress(GetModuleHandleW(L"kernel32.dll"), "wine_get_dos_file_name")));
+    if (!fn) return {};
+    wchar_t* dos = fn(unixPath.c_str());
+    if (!dos) return {};
+    std::wstring out = dos;
+    HeapFree(GetProcessHeap(), 0, dos);
+    return out;
+}
+
+bool MakeUnixSymlink(const std::wstring& target, const std::wstring& link)
+{
+    // The link does not exist yet: resolve its folder and add its name.
+    size_t cut = link.find_last_of(L'\\');
+    std::string unixLink = UnixPath(link.substr(0, cut)) + "/" + Narrow(link.substr(cut + 1));
+    std::wstring arguments = L" -s \"" + FromUtf8(UnixPath(target)) + L"\" \"" + FromUtf8(unixLink) + L"\"";
+    // Wine does not hand back a Unix program's exit code, nor always wait for it: look for the
+    // result instead.
+    RunProcess(L"Z:\\bin\\ln", arguments);
+    return WaitFor([&] { return Exists(link); }, std::chrono::seconds(5));
+}
+
+namespace {
+
+std::string GetEnvUtf8(const wchar_t* name)
+{
+    wchar_t buffer[4096];
+    DWORD got = GetEnvironmentVariableW(name, buffer, 4096);
+    return got > 0 && got < 4096 ? Narrow(buffer) : std::string();
+}
+
+std::string PercentDecode(const std::string& text)
+{
+    std::string out;
+    for (size_t i = 0; i < text.size(); ++i) {
+        if (text[i] == '%' && i + 2 < text.size()) {
+            out += static_cast<char>(std::stoi(text.substr(i + 1, 2), nullptr, 16));
+            i += 2;
+        } else {
+            out += text[i];
+        }
+    }
+    return out;
+}
+
+std::wstring TrashFolder()
+{
+    std::string data = GetEnvUtf8(L"XDG_DATA_HOME");
+    if (data.empty()) data = GetEnvUtf8(L"HOME") + "/.local/share";
+    return DosPath(data + "/Trash");
+}
+
+}  // namespace
+
+std::wstring TrashFilesFolder() { return TrashFolder() + L"\\files"; }
+
+std::vector<TrashedEntry> TrashContents()
+{
+    std::vector<TrashedEntry> out;
+    std::wstring info = TrashFolder() + L"\\info";
+    ForEachEntry(info, [&](const WIN32_FIND_DATAW& e) {
+        std::wstring name = e.cFileName;
+        const std::wstring suffix = L".trashinfo";
+        if (name.size() <= suffix.size() || name.substr(name.size() - suffix.size()) != suffix) return;
+        std::string text = ReadBytes(info + L"\\" + name);
+        size_t at = text.find("\nPath=");
+        std::string path;
+        if (at != std::string::npos) path = PercentDecode(text.substr(at + 6, text.find('\n', at + 6) - at - 6));
+        out.push_back({name.substr(0, name.size() - suffix.size()), path});
+    });
+    std::sort(out.begin(), out.end(), [](const auto& a, const auto& b) { return a.originalPath < b.originalPath; });
+    return out;
+}
+
+void EmptyTrash()
+{
+    // Keep the folders themselves: Wine sets up the trash once per process.
+    for (const wchar_t* part : {L"\\files", L"\\info"}) {
+        std::wstring folder = TrashFolder() + part;
+        ForEachEntry(folder, [&](const WIN32_FIND_DATAW& e) { RemoveTree(folder + L"\\" + e.cFileName); });
+    }
 }
 
 void MakeDirs(const std::wstring& path)
 {
     size_t pos = path.find(L'\\', 3);
     while (pos != std::wstring::npos) {
-        CreateDirectoryW(path.substr(0, pos).c_str(), nullptr);
+        CreateDirectoryW(Long(path.substr(0, pos)).c_str(), nullptr);
         pos = path.find(L'\\', pos + 1);
     }
-    CreateDirectoryW(path.c_str(), nullptr);
+    CreateDirectoryW(Long(path).c_str(), nullptr);
 }
 
 void WriteBytes(const std::wstring& path, const std::string& bytes)
 {
-    FileHandle file(CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL,
+    FileHandle file(CreateFileW(Long(path).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL,
                                 nullptr));
     ASSERT_TRUE(file.Valid()) << "cannot create " << Narrow(path);
     DWORD written = 0;
@@ -64,7 +226,7 @@ void WriteBytes(const std::wstring& path, const std::string& bytes)
 
 std::string ReadBytes(const std::wstring& path)
 {
-    FileHandle file(CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+    FileHandle file(CreateFileW(Long(path).c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
                                 OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
     if (!file) return {};
     std::string bytes;
@@ -74,7 +236,7 @@ std::string ReadBytes(const std::wstring& path)
     return bytes;
 }
 
-bool Exists(const std::wstring& path) { return GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES; }
+bool Exists(const std::wstring& path) { return GetFileAttributesW(Long(path).c_str()) != INVALID_FILE_ATTRIBUTES; }
 
 std::wstring BuildDir()
 {

@@ -43,6 +43,28 @@ int RunProcess(const std::wstring& exe, const std::wstring& arguments,
 bool WaitFor(const std::function<bool()>& condition,
              std::chrono::milliseconds timeout = std::chrono::seconds(10));
 
+// Builds a tree under root from relative paths: a path ending in '\\' is a folder, any
+// other a file (its folders made as needed). Paths of any length are fine.
+void MakeTree(const std::wstring& root, const std::vector<std::wstring>& paths);
+// Every entry below root as a sorted list of relative paths, folders ending in '\\'; links
+// to folders are listed, not entered.
+std::vector<std::wstring> ListTree(const std::wstring& root);
+
+// Wine's view of a path on the Unix side, and back ("" when it has none).
+std::string UnixPath(const std::wstring& dosPath);
+std::wstring DosPath(const std::string& unixPath);
+// Makes a Unix symbolic link (Wine shows one to a folder as a folder reparse point).
+bool MakeUnixSymlink(const std::wstring& target, const std::wstring& link);
+
+// What the recycle bin (the freedesktop trash of this test's home) holds.
+struct TrashedEntry {
+    std::wstring name;          // its name in the trash
+    std::string originalPath;   // the Unix path it came from
+};
+std::vector<TrashedEntry> TrashContents();
+std::wstring TrashFilesFolder();
+void EmptyTrash();
+
 // The text as UTF-8 for readable assertion messages.
 std::string Narrow(const std::wstring& text);
 // Bytes of a text in code page 932.

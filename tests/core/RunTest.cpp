@@ -1,0 +1,279 @@
+#include <gtest/gtest.h>
+
+#include "core/PEraseClasses.h"
+#include "core/PEraseWaitDlg.h"
+#include "support/TestSupport.h"
+#include "ui/Exception.h"
+#include "ui/TextConvert.h"
+
+namespace {
+
+using Paths = std::vector<std::wstring>;
+
+// A processor over a settings file in a fresh folder, and a tree "t" to clean there.
+class Run : public testing::Test {
+protected:
+    void SetUp() override
+    {
+        EmptyTrash();
+        processor_ = std::make_unique<TPEraseProcessor>(dir_ / L"PEConfig.ini");
+        MakeDirs(Root());
+    }
+
+    std::wstring Root() const { return dir_ / L"t"; }
+
+    void Clean(const TStringList& conditions, bool recurse, bool recycle, const std::wstring& target = L"")
+    {
+        processor_->SearchConditions = conditions;
+        processor_->SetRecurseSubDir(recurse);
+        processor_->UseRecycleBox = recycle;
+        processor_->SetUseAllConditions(true);
+        processor_->SetTargetFolder(target.empty() ? Root() : target);
+        processor_->Execute(L"");
+    }
+
+    // The trash as original paths relative to the tree.
+    Paths Trashed() const
+    {
+        std::string root = UnixPath(Root()) + "/";
+        Paths out;
+        for (const auto& entry : TrashContents()) {
+            std::string path = entry.originalPath;
+            out.push_back(path.rfind(root, 0) == 0 ? FromUtf8(path.substr(root.size())) : FromUtf8(path));
+        }
+        return out;
+    }
+
+    TempDir dir_;
+    std::unique_ptr<TPEraseProcessor> processor_;
+};
+
+const Paths kTree = {
+    L"keep.txt",         L"a.~cpp",           L".#lock.txt",      L"sub\\b.~h",
+    L"sub\\keep.c",      L"sub\\deep\\c.~x",  L"sub\\deep\\d.txt", L"other\\.#e.f",
+};
+
+TEST_F(Run, RecursiveCleansEveryFolderBelow)
+{
+    MakeTree(Root(), kTree);
+    Clean({L"*.~*", L".#*.*"}, true, false);
+    EXPECT_EQ(ListTree(Root()), (Paths{L"keep.txt", L"other\\", L"sub\\", L"sub\\deep\\", L"sub\\deep\\d.txt",
+                                       L"sub\\keep.c"}));
+}
+
+TEST_F(Run, WithoutRecursionOnlyTheFolderItself)
+{
+    MakeTree(Root(), kTree);
+    Clean({L"*.~*", L".#*.*"}, false, false);
+    EXPECT_EQ(ListTree(Root()), (Paths{L"keep.txt", L"other\\", L"other\\.#e.f", L"sub\\", L"sub\\b.~h",
+                                       L"sub\\deep\\", L"sub\\deep\\c.~x", L"sub\\deep\\d.txt", L"sub\\keep.c"}));
+}
+
+TEST_F(Run, RecycleModeMovesMatchesToTheRecycleBinWithTheirPaths)
+{
+    MakeTree(Root(), kTree);
+    SetFileAttributesW((Root() + L"\\sub\\b.~h").c_str(), FILE_ATTRIBUTE_READONLY);
+    Clean({L"*.~*", L".#*.*"}, true, true);
+    EXPECT_EQ(ListTree(Root()), (Paths{L"keep.txt", L"other\\", L"sub\\", L"sub\\deep\\", L"sub\\deep\\d.txt",
+                                       L"sub\\keep.c"}));
+    EXPECT_EQ(Trashed(), (Paths{L".#lock.txt", L"a.~cpp", L"other/.#e.f", L"sub/b.~h", L"sub/deep/c.~x"}));
+    // The recycled file is whole in the recycle bin, ready to be restored.
+    for (const auto& entry : TrashContents())
+        EXPECT_EQ(ReadBytes(TrashFilesFolder() + L"\\" + entry.name), "x") << Narrow(entry.name);
+}
+
+TEST_F(Run, ReadOnlyFileStaysWhenDeleting)
+{
+    MakeTree(Root(), {L"ro.~x", L"rw.~x"});
+    SetFileAttributesW((Root() + L"\\ro.~x").c_str(), FILE_ATTRIBUTE_READONLY);
+    Clean({L"*.~*"}, false, false);
+    EXPECT_EQ(ListTree(Root()), Paths{L"ro.~x"});
+}
+
+TEST_F(Run, MatchingFolderGoesWholeToTheRecycleBinAndStaysWhenDeleting)
+{
+    for (bool recycle : {false, true}) {
+        EmptyTrash();
+        MakeTree(Root(), {L"old.~dir\\inner.~x", L"old.~dir\\inner.txt"});
+        Clean({L"*.~*"}, true, recycle);
+        if (recycle) {
+            EXPECT_EQ(ListTree(Root()), Paths{});
+            EXPECT_EQ(Trashed(), (Paths{L"old.~dir", L"old.~dir/inner.~x"}));
+        } else {
+            EXPECT_EQ(ListTree(Root()), (Paths{L"old.~dir\\", L"old.~dir\\inner.txt"}));
+        }
+        RemoveTree(Root());
+    }
+}
+
+TEST_F(Run, EntryMatchingTwoConditionsIsRemovedOnce)
+{
+    MakeTree(Root(), {L".#x.~y", L"z.~y"});
+    Clean({L"*.~*", L".#*.*", L"*.*"}, false, true);
+    EXPECT_EQ(ListTree(Root()), Paths{});
+    EXPECT_EQ(Trashed(), (Paths{L".#x.~y", L"z.~y"}));
+}
+
+TEST_F(Run, EverythingConditionLeavesTheFolderAndItsParent)
+{
+    MakeTree(dir_.Path(), {L"sibling.txt"});
+    MakeTree(Root(), {L"a.txt", L"noext", L"sub\\b"});
+    Clean({L"*.*"}, true, false);
+    EXPECT_TRUE(Exists(Root()));
+    EXPECT_TRUE(Exists(dir_ / L"sibling.txt"));
+    EXPECT_EQ(ListTree(Root()), Paths{L"sub\\"});
+}
+
+TEST_F(Run, ConditionsWithAPathMatchNothing)
+{
+    MakeTree(dir_.Path(), {L"outside.~x"});
+    MakeTree(Root(), {L"sub\\in.~x", L"in.txt"});
+    Clean({L"..\\*", L"..\\*.~x", L"sub\\*.~x", L"sub/*", L"C:*", L""}, true, false);
+    EXPECT_TRUE(Exists(dir_ / L"outside.~x"));
+    EXPECT_EQ(ListTree(Root()), (Paths{L"in.txt", L"sub\\", L"sub\\in.~x"}));
+}
+
+TEST_F(Run, LinksToFoldersAreNeitherEnteredNorRemoved)
+{
+    MakeTree(dir_.Path(), {L"elsewhere\\precious.~x", L"elsewhere\\file.~x"});
+    MakeTree(Root(), {L"own.~x"});
+    ASSERT_TRUE(MakeUnixSymlink(dir_ / L"elsewhere", Root() + L"\\link.~x"));
+    ASSERT_TRUE(MakeUnixSymlink(dir_ / L"elsewhere\\file.~x", Root() + L"\\filelink.~x"));
+    for (bool recycle : {false, true}) {
+        Clean({L"*.~*"}, true, recycle);
+        EXPECT_EQ(ListTree(dir_ / L"elsewhere"), (Paths{L"file.~x", L"precious.~x"})) << recycle;
+        // The link to a file goes where the platform can tell it from its target.
+        Paths left = ListTree(Root());
+        EXPECT_TRUE(left == Paths{L"link.~x\\"} || left == (Paths{L"filelink.~x", L"link.~x\\"})) << recycle;
+        MakeTree(Root(), {L"own.~x"});
+    }
+}
+
+TEST_F(Run, PathsLongerThanMaxPath)
+{
+    std::wstring deep;
+    while ((Root() + deep).size() < 400) deep += L"長いフォルダの名前です\\";
+    for (bool recycle : {false, true}) {
+        EmptyTrash();
+        MakeTree(Root(), {deep + L"gone.~x", deep + L"kept.txt"});
+        Clean({L"*.~*"}, true, recycle);
+        EXPECT_FALSE(Exists(Root() + L"\\" + deep + L"gone.~x")) << recycle;
+        EXPECT_TRUE(Exists(Root() + L"\\" + deep + L"kept.txt")) << recycle;
+        if (recycle) {
+            EXPECT_EQ(Trashed().size(), 1u);
+        }
+    }
+}
+
+TEST_F(Run, VeryDeepTreeIsCleanedWithoutExhaustingTheStack)
+{
+    // As deep as the Unix side of Wine takes (its paths stop at 4096 bytes), made and removed
+    // there in one go: through Wine each level costs a walk of the whole path.
+    std::string unixRoot = UnixPath(Root());
+    std::string deep;
+    int levels = 0;
+    while (unixRoot.size() + deep.size() + 40 < 4000) {
+        deep += "/d";
+        ++levels;
+    }
+    ASSERT_GT(levels, 1500);
+    RunProcess(L"Z:\\bin\\mkdir", L" -p " + FromUtf8(unixRoot + deep));
+    std::wstring bottom = Root() + FromUtf8(deep);
+    for (wchar_t& c : bottom) c = c == L'/' ? L'\\' : c;
+    ASSERT_TRUE(WaitFor([&] { return Exists(bottom); }));
+    MakeTree(Root(), {L"top.~x"});
+    WriteBytes(bottom + L"\\bottom.~x", "x");
+    WriteBytes(bottom + L"\\bottom.txt", "x");
+    Clean({L"*.~*"}, true, false);
+    EXPECT_FALSE(Exists(bottom + L"\\bottom.~x"));
+    EXPECT_TRUE(Exists(bottom + L"\\bottom.txt"));
+    EXPECT_FALSE(Exists(Root() + L"\\top.~x"));
+    RunProcess(L"Z:\\bin\\rm", L" -rf " + FromUtf8(unixRoot + "/d"));
+}
+
+TEST_F(Run, TargetFormsThatNameTheSameFolder)
+{
+    wchar_t current[MAX_PATH];
+    GetCurrentDirectoryW(MAX_PATH, current);
+    SetCurrentDirectoryW(dir_.Path().c_str());
+    const std::wstring targets[] = {Root() + L"\\", L"  " + Root() + L" \t", L"t", L".\\t\\"};
+    for (const auto& target : targets) {
+        EmptyTrash();
+        MakeTree(Root(), {L"a.~x", L"keep.txt"});
+        Clean({L"*.~*"}, false, true, target);
+        EXPECT_EQ(ListTree(Root()), Paths{L"keep.txt"}) << Narrow(target);
+        // Made absolute first, so the recycle bin knows where the file came from.
+        EXPECT_EQ(Trashed(), Paths{L"a.~x"}) << Narrow(target);
+    }
+    SetCurrentDirectoryW(current);
+}
+
+TEST_F(Run, MissingTargetRemovesNothing)
+{
+    MakeTree(Root(), {L"a.~x"});
+    Clean({L"*.~*"}, true, false, dir_ / L"missing");
+    EXPECT_EQ(ListTree(Root()), Paths{L"a.~x"});
+}
+
+TEST_F(Run, JapaneseNamesAndConditions)
+{
+    MakeTree(Root(), {L"設計書.バックアップ", L"設計書.doc", L"資料\\議事録.バックアップ", L"資料\\議事録.txt"});
+    Clean({L"*.バックアップ"}, true, true);
+    EXPECT_EQ(ListTree(Root()), (Paths{L"設計書.doc", L"資料\\", L"資料\\議事録.txt"}));
+    EXPECT_EQ(Trashed(), (Paths{L"設計書.バックアップ", L"資料/議事録.バックアップ"}));
+}
+
+TEST_F(Run, OneSelectedConditionOnly)
+{
+    MakeTree(Root(), {L"a.~x", L".#b.c", L"c.bak"});
+    processor_->SearchConditions = {L"*.~*", L".#*.*", L"*.BAK"};
+    processor_->SetTargetFolder(Root());
+    processor_->SelectCondition(L"*.bak");
+    processor_->Execute(L"");
+    EXPECT_EQ(ListTree(Root()), (Paths{L".#b.c", L"a.~x"}));
+}
+
+TEST_F(Run, NoSelectedConditionRemovesNothing)
+{
+    MakeTree(Root(), {L"a.~x", L"sub\\b.~x"});
+    processor_->SetRecurseSubDir(true);
+    processor_->SetTargetFolder(Root());
+    processor_->SelectCondition(L"*.none");
+    ASSERT_EQ(processor_->ConditionIndex, -1);
+    processor_->Execute(L"");
+    EXPECT_EQ(ListTree(Root()), (Paths{L"a.~x", L"sub\\", L"sub\\b.~x"}));
+}
+
+TEST_F(Run, EmptyConditionListRemovesNothing)
+{
+    MakeTree(Root(), {L"a.~x", L"sub\\b.~x"});
+    Clean({}, true, false);
+    EXPECT_EQ(ListTree(Root()), (Paths{L"a.~x", L"sub\\", L"sub\\b.~x"}));
+}
+
+TEST_F(Run, IndexBeyondTheListRaisesAndHidesTheProgressWindow)
+{
+    MakeTree(Root(), {L"a.~x"});
+    processor_->SearchConditions = {L"*.~*"};
+    processor_->SetTargetFolder(Root());
+    processor_->UseAllConditions = false;
+    processor_->ConditionIndex = 5;
+    try {
+        processor_->Execute(L"");
+        FAIL() << "no exception";
+    } catch (const EListError& e) {
+        EXPECT_EQ(Narrow(e.Message()), Narrow(L"リストのインデックスが範囲を超えています (5)"));
+    }
+    EXPECT_FALSE(WaitForm().Visible());
+    EXPECT_EQ(ListTree(Root()), Paths{L"a.~x"});
+}
+
+TEST_F(Run, RunLeavesItsChoicesAsTheyWere)
+{
+    Clean({L"*.~*"}, true, false);
+    EXPECT_TRUE(processor_->UseAllConditions);
+    EXPECT_EQ(processor_->TargetFolder, Root());
+    EXPECT_FALSE(WaitForm().Visible());
+}
+
+}  // namespace

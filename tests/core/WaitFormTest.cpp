@@ -1,0 +1,177 @@
+#include <gtest/gtest.h>
+
+#include <windows.h>
+#include <commctrl.h>
+
+#include <thread>
+
+#include "core/PEraseWaitDlg.h"
+#include "support/TestSupport.h"
+#include "ui/Application.h"
+
+namespace {
+
+std::wstring TextOf(HWND window)
+{
+    wchar_t buffer[256]{};
+    GetWindowTextW(window, buffer, 256);
+    return buffer;
+}
+
+// A window's rectangle in its parent's client coordinates.
+RECT InParent(HWND window)
+{
+    RECT r{};
+    GetWindowRect(window, &r);
+    MapWindowPoints(nullptr, GetParent(window), reinterpret_cast<POINT*>(&r), 2);
+    return r;
+}
+
+bool operator==(const RECT& a, const RECT& b)
+{
+    return a.left == b.left && a.top == b.top && a.right == b.right && a.bottom == b.bottom;
+}
+
+// The screen's pixels over a rectangle, read the way a person would see them.
+std::vector<COLORREF> Capture(RECT r)
+{
+    std::vector<COLORREF> pixels;
+    HDC screen = GetDC(nullptr);
+    HDC memory = CreateCompatibleDC(screen);
+    HBITMAP bitmap = CreateCompatibleBitmap(screen, r.right - r.left, r.bottom - r.top);
+    HGDIOBJ old = SelectObject(memory, bitmap);
+    BitBlt(memory, 0, 0, r.right - r.left, r.bottom - r.top, screen, r.left, r.top, SRCCOPY);
+    for (int y = 0; y < r.bottom - r.top; ++y)
+        for (int x = 0; x < r.right - r.left; ++x) pixels.push_back(GetPixel(memory, x, y));
+    SelectObject(memory, old);
+    DeleteObject(bitmap);
+    DeleteDC(memory);
+    ReleaseDC(nullptr, screen);
+    return pixels;
+}
+
+class WaitWindow : public testing::Test {
+protected:
+    void TearDown() override { WaitForm().HideWait(); }
+};
+
+TEST_F(WaitWindow, IsOneBorderlessTopmostWindowCreatedHidden)
+{
+    T_frmWait& form = WaitForm();
+    EXPECT_EQ(&WaitForm(), &form);
+    EXPECT_FALSE(form.Visible());
+    LONG style = GetWindowLongW(form.Handle(), GWL_STYLE);
+    LONG exStyle = GetWindowLongW(form.Handle(), GWL_EXSTYLE);
+    EXPECT_TRUE(style & WS_POPUP);
+    EXPECT_FALSE(style & (WS_CAPTION | WS_SYSMENU | WS_THICKFRAME | WS_MINIMIZEBOX | WS_MAXIMIZEBOX | WS_BORDER));
+    EXPECT_TRUE(exStyle & WS_EX_TOPMOST);
+    EXPECT_EQ(Narrow(TextOf(form.Handle())), "_frmWait");
+    EXPECT_NE(Application().MainForm(), &form);
+    EXPECT_EQ(GetWindow(form.Handle(), GW_OWNER), Application().Handle());
+}
+
+TEST_F(WaitWindow, LayoutAndTexts)
+{
+    T_frmWait& form = WaitForm();
+    form.ShowWait();
+    RECT client{};
+    GetClientRect(form.Handle(), &client);
+    EXPECT_EQ(client.right, form.Scale(312));
+    EXPECT_EQ(client.bottom, form.Scale(88));
+    RECT frame{};
+    GetWindowRect(form.Handle(), &frame);
+    EXPECT_NEAR((frame.left + frame.right) / 2, GetSystemMetrics(SM_CXSCREEN) / 2, 1);
+    EXPECT_NEAR((frame.top + frame.bottom) / 2, GetSystemMetrics(SM_CYSCREEN) / 2, 1);
+
+    EXPECT_TRUE(InParent(form.Panel1->Handle()) == (RECT{0, 0, form.Scale(312), form.Scale(88)}));
+    EXPECT_TRUE(form.Panel1->InnerRect() == (RECT{2, 2, form.Scale(312) - 2, form.Scale(88) - 2}));
+    EXPECT_EQ(Narrow(TextOf(form.Label1)), "ファイル削除中... しばらくお待ちください。");
+    RECT label = InParent(form.Label1);
+    EXPECT_EQ(label.left, form.Scale(12));
+    EXPECT_EQ(label.top, form.Scale(8));
+    EXPECT_EQ(GetParent(form.Label1), form.Panel1->Handle());
+    // The animation fills its area at (2, 26), 308 x 60, and shows the clip centred.
+    HWND host = GetParent(form.aniErasing->Handle());
+    EXPECT_TRUE(InParent(host) == (RECT{form.Scale(2), form.Scale(26), form.Scale(310), form.Scale(86)}));
+    EXPECT_EQ(GetParent(host), form.Panel1->Handle());
+    LONG style = GetWindowLongW(form.aniErasing->Handle(), GWL_STYLE);
+    EXPECT_TRUE(style & ACS_CENTER);
+    EXPECT_TRUE(style & ACS_TRANSPARENT);
+}
+
+TEST_F(WaitWindow, DoubleBevelIsDrawn)
+{
+    T_frmWait& form = WaitForm();
+    form.ShowWait();
+    ASSERT_TRUE(WaitFor([&] { return form.Visible(); }));
+    UpdateWindow(form.Panel1->Handle());
+    RECT frame{};
+    GetWindowRect(form.Handle(), &frame);
+    std::vector<COLORREF> pixels = Capture(frame);
+    int width = frame.right - frame.left;
+    int height = frame.bottom - frame.top;
+    auto at = [&](int x, int y) { return pixels[static_cast<size_t>(y * width + x)]; };
+    COLORREF shadow = GetSysColor(COLOR_BTNSHADOW);
+    COLORREF light = GetSysColor(COLOR_BTNHIGHLIGHT);
+    COLORREF face = GetSysColor(COLOR_BTNFACE);
+    // Outer bevel lowered, inner raised.
+    EXPECT_EQ(at(0, 0), shadow);
+    EXPECT_EQ(at(width / 2, 0), shadow);
+    EXPECT_EQ(at(0, height / 2), shadow);
+    EXPECT_EQ(at(width / 2, height - 1), light);
+    EXPECT_EQ(at(width - 1, height / 2), light);
+    EXPECT_EQ(at(1, 1), light);
+    EXPECT_EQ(at(width / 2, 1), light);
+    EXPECT_EQ(at(width / 2, height - 2), shadow);
+    EXPECT_EQ(at(width - 2, height / 2), shadow);
+    EXPECT_EQ(at(5, 5), face);
+}
+
+TEST_F(WaitWindow, ShowAndHideChangeNothingTwice)
+{
+    T_frmWait& form = WaitForm();
+    form.ShowWait();
+    form.ShowWait();
+    EXPECT_TRUE(form.Visible());
+    EXPECT_TRUE(form.aniErasing->Active());
+    form.HideWait();
+    form.HideWait();
+    EXPECT_FALSE(form.Visible());
+    form.ShowWait();
+    EXPECT_TRUE(form.Visible());
+    EXPECT_TRUE(form.aniErasing->Active());
+}
+
+TEST_F(WaitWindow, ClipIsOnePlayableAviWithTheFramesPlayed)
+{
+    TAnimateClip clip = EraseClip();
+    EXPECT_GE(ClipFrameCount(clip), 24);
+    EXPECT_GE(ClipFrameCount({GetModuleHandleW(nullptr), MAKEINTRESOURCEW(kEraseClipId)}), 0);
+}
+
+TEST_F(WaitWindow, AnimationMovesWhileTheUiThreadIsBusy)
+{
+    T_frmWait& form = WaitForm();
+    EXPECT_NE(GetWindowThreadProcessId(form.aniErasing->Handle(), nullptr), GetCurrentThreadId());
+    EXPECT_EQ(GetWindowThreadProcessId(form.aniErasing->Handle(), nullptr), form.aniErasing->PlayerThreadId());
+    form.ShowWait();
+    WaitFor([] { return false; }, std::chrono::milliseconds(200));
+    RECT area{};
+    GetWindowRect(form.aniErasing->Handle(), &area);
+
+    // This thread now blocks, as a run does; another one watches the clip.
+    std::vector<std::vector<COLORREF>> frames;
+    std::thread watcher([&] {
+        for (int i = 0; i < 6; ++i) {
+            frames.push_back(Capture(area));
+            Sleep(150);
+        }
+    });
+    Sleep(1200);
+    watcher.join();
+    size_t distinct = 0;
+    for (size_t i = 1; i < frames.size(); ++i) distinct += frames[i] != frames[i - 1];
+    EXPECT_GE(distinct, 3u) << "the clip stood still while the UI thread was busy";
+}
+
+}  // namespace
