@@ -56,6 +56,7 @@ void TPEraseProcessor::EraseFolder(const std::wstring& folder)
     // Opens the visit of one folder; returns false when the visit ends at once.
     auto begin = [this](std::vector<TVisit>& chain, const std::wstring& path) {
         Application().ProcessMessages();
+        if (path.empty()) return;
 
         std::vector<std::wstring> working;
         if (UseAllConditions) {

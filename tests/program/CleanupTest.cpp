@@ -1,0 +1,175 @@
+#include <gtest/gtest.h>
+
+#include "support/TestSupport.h"
+#include "ui/TextConvert.h"
+
+namespace {
+
+using Paths = std::vector<std::wstring>;
+
+// PofuttoErase.exe copied into a fresh folder beside its settings file, started as a process
+// on a tree "work" there.
+class Cleanup : public testing::Test {
+protected:
+    void SetUp() override
+    {
+        EmptyTrash();
+        ASSERT_TRUE(CopyFileW(ProgramPath().c_str(), (dir_ / L"PofuttoErase.exe").c_str(), FALSE));
+        MakeDirs(Work());
+    }
+
+    std::wstring Work() const { return dir_ / L"work"; }
+    std::wstring SettingsFile() const { return dir_ / L"PEConfig.ini"; }
+
+    void Settings(const std::wstring& conditions, bool recurse, bool recycle, bool noInquiry = true)
+    {
+        WriteBytes(SettingsFile(), Sjis(L"[Config]\r\nSearchCondition=" + conditions + L"\r\nRecurseSubDir=" +
+                                        (recurse ? L"1" : L"0") + L"\r\nUseRecycleBox=" + (recycle ? L"1" : L"0") +
+                                        L"\r\nNoInquiryBox=" + (noInquiry ? L"1" : L"0") + L"\r\n"));
+    }
+
+    // Starts the program with a raw command-line tail and waits for it to end by itself.
+    void Run(const std::wstring& arguments)
+    {
+        ASSERT_EQ(RunProcess(dir_ / L"PofuttoErase.exe", arguments, std::chrono::seconds(60)), 0)
+            << Narrow(arguments);
+    }
+
+    Paths Trashed() const
+    {
+        std::string root = UnixPath(Work()) + "/";
+        Paths out;
+        for (const auto& entry : TrashContents())
+            out.push_back(entry.originalPath.rfind(root, 0) == 0 ? FromUtf8(entry.originalPath.substr(root.size()))
+                                                                 : FromUtf8(entry.originalPath));
+        return out;
+    }
+
+    TempDir dir_;
+};
+
+const Paths kTree = {L"keep.txt", L"a.~cpp", L".#lock.txt", L"sub\\b.~h", L"sub\\keep.c", L"sub\\deep\\c.~x"};
+
+TEST_F(Cleanup, CleansTheFolderAndWithRecursionEveryFolderBelow)
+{
+    struct Case {
+        bool recurse;
+        Paths left;
+    };
+    const Case cases[] = {
+        {true, {L"keep.txt", L"sub\\", L"sub\\deep\\", L"sub\\keep.c"}},
+        {false, {L"keep.txt", L"sub\\", L"sub\\b.~h", L"sub\\deep\\", L"sub\\deep\\c.~x", L"sub\\keep.c"}},
+    };
+    for (const auto& c : cases) {
+        MakeTree(Work(), kTree);
+        Settings(L"*.~*;.#*.*", c.recurse, false);
+        Run(L" RevorErase \"" + Work() + L"\"");
+        EXPECT_EQ(ListTree(Work()), c.left) << c.recurse;
+        // Nothing is written back to the settings file.
+        EXPECT_NE(ReadBytes(SettingsFile()).find("NoInquiryBox=1"), std::string::npos);
+    }
+}
+
+TEST_F(Cleanup, RecycleModeKeepsEveryMatchRestorable)
+{
+    MakeTree(Work(), kTree);
+    SetFileAttributesW((Work() + L"\\a.~cpp").c_str(), FILE_ATTRIBUTE_READONLY);
+    Settings(L"*.~*;.#*.*", true, true);
+    Run(L" RevorErase \"" + Work() + L"\"");
+    EXPECT_EQ(ListTree(Work()), (Paths{L"keep.txt", L"sub\\", L"sub\\deep\\", L"sub\\keep.c"}));
+    EXPECT_EQ(Trashed(), (Paths{L".#lock.txt", L"a.~cpp", L"sub/b.~h", L"sub/deep/c.~x"}));
+}
+
+TEST_F(Cleanup, DeleteModeLeavesReadOnlyFiles)
+{
+    MakeTree(Work(), {L"ro.~x", L"rw.~x"});
+    SetFileAttributesW((Work() + L"\\ro.~x").c_str(), FILE_ATTRIBUTE_READONLY);
+    Settings(L"*.~*", false, false);
+    Run(L" RevorErase \"" + Work() + L"\"");
+    EXPECT_EQ(ListTree(Work()), Paths{L"ro.~x"});
+}
+
+TEST_F(Cleanup, EntryMatchingTwoConditionsGoesOnce)
+{
+    MakeTree(Work(), {L".#both.~x", L"keep"});
+    Settings(L".#*.*;*.~*", false, true);
+    Run(L" RevorErase \"" + Work() + L"\"");
+    EXPECT_EQ(ListTree(Work()), Paths{L"keep"});
+    EXPECT_EQ(Trashed(), Paths{L".#both.~x"});
+}
+
+TEST_F(Cleanup, EverythingConditionSparesTheFolderAndItsParent)
+{
+    MakeTree(Work(), {L"a.txt", L"noext"});
+    Settings(L"*.*", false, false);
+    Run(L" RevorErase \"" + Work() + L"\"");
+    EXPECT_TRUE(Exists(Work()));
+    EXPECT_TRUE(Exists(dir_ / L"PofuttoErase.exe"));
+    EXPECT_TRUE(Exists(SettingsFile()));
+    EXPECT_EQ(ListTree(Work()), Paths{});
+}
+
+TEST_F(Cleanup, FolderArgumentForms)
+{
+    MakeDirs(dir_ / L"my work");
+    const std::pair<std::wstring, std::wstring> cases[] = {
+        {L"trailing delimiter", L" RevorErase \"" + Work() + L"\\\""},
+        {L"blanks around, in quotes", L" RevorErase \"  " + Work() + L"  \""},
+        {L"empty pair before", L" RevorErase \"\" \"" + Work() + L"\""},
+        {L"unquoted", L" RevorErase " + Work()},
+        {L"third argument ignored", L" RevorErase \"" + Work() + L"\" \"" + (dir_ / L"my work") + L"\""},
+    };
+    Settings(L"*.~*", false, false);
+    for (const auto& [what, arguments] : cases) {
+        MakeTree(Work(), {L"a.~x", L"keep"});
+        MakeTree(dir_ / L"my work", {L"b.~x"});
+        Run(arguments);
+        EXPECT_EQ(ListTree(Work()), Paths{L"keep"}) << Narrow(what);
+        EXPECT_TRUE(Exists(dir_ / L"my work\\b.~x")) << Narrow(what);
+    }
+    Run(L" RevorErase \"" + (dir_ / L"my work") + L"\"");
+    EXPECT_FALSE(Exists(dir_ / L"my work\\b.~x"));
+}
+
+TEST_F(Cleanup, JapaneseNamesAndConditions)
+{
+    MakeTree(Work(), {L"設計書.バックアップ", L"設計書.doc", L"資料\\議事録.バックアップ", L"ソース.~cpp"});
+    Settings(L"*.バックアップ;*.~*", true, false);
+    Run(L" RevorErase \"" + Work() + L"\"");
+    EXPECT_EQ(ListTree(Work()), (Paths{L"設計書.doc", L"資料\\"}));
+}
+
+TEST_F(Cleanup, KeywordInAnotherCaseDoesNothing)
+{
+    MakeTree(Work(), {L"a.~x"});
+    for (const wchar_t* keyword : {L"revorerase", L"REVORERASE", L"RevorErase2", L"/RevorErase", L"others2"}) {
+        Run(std::wstring(L" ") + keyword + L" \"" + Work() + L"\"");
+        EXPECT_FALSE(Exists(SettingsFile())) << Narrow(keyword);
+    }
+    Settings(L"*.~*", false, false);
+    Run(L" revorerase \"" + Work() + L"\"");
+    EXPECT_EQ(ListTree(Work()), Paths{L"a.~x"});
+}
+
+TEST_F(Cleanup, LinkToAFolderOutsideIsLeftAndItsTargetUntouched)
+{
+    MakeTree(dir_.Path(), {L"outside\\precious.~x", L"outside\\inner\\deep.~x"});
+    MakeTree(Work(), {L"own.~x"});
+    ASSERT_TRUE(MakeUnixSymlink(dir_ / L"outside", Work() + L"\\linked.~dir"));
+    for (bool recycle : {false, true}) {
+        Settings(L"*.~*", true, recycle);
+        Run(L" RevorErase \"" + Work() + L"\"");
+        EXPECT_EQ(ListTree(dir_ / L"outside"), (Paths{L"inner\\", L"inner\\deep.~x", L"precious.~x"})) << recycle;
+        EXPECT_EQ(ListTree(Work()), Paths{L"linked.~dir\\"}) << recycle;
+        MakeTree(Work(), {L"own.~x"});
+    }
+}
+
+TEST_F(Cleanup, MissingFolderEndsQuietly)
+{
+    Settings(L"*.~*", true, false);
+    Run(L" RevorErase \"" + (dir_ / L"missing") + L"\"");
+    EXPECT_FALSE(Exists(dir_ / L"missing"));
+}
+
+}  // namespace
