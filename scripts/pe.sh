@@ -2,6 +2,7 @@
 # Builds PofuttoErase and runs it, its tests or its benchmark under Wine on Debian.
 #   scripts/pe.sh run [ARGS...]   build, then start PofuttoErase.exe with ARGS
 #   scripts/pe.sh test            build, then run every test
+#   scripts/pe.sh bench [FILES]   build, then run the cleanup benchmark (scripts/bench.sh)
 # Installs what is missing (as root), keeps its Wine prefix in build/, and is quiet unless
 # something fails.
 set -euo pipefail
@@ -100,11 +101,15 @@ case "$mode" in
     install_missing; mkdir -p "$build"; compile; prepare_prefix
     with_display bash "$root/scripts/pe.sh" _ctest "$@"
     ;;
+  bench)
+    install_missing; mkdir -p "$build"; compile; prepare_prefix
+    with_display bash "$root/scripts/bench.sh" "$@"
+    ;;
   _ctest)  # inside the display that test set up
     run_tests "$@"
     ;;
   *)
-    log "usage: scripts/pe.sh run [ARGS...] | scripts/pe.sh test [CTEST ARGS...]"
+    log "usage: scripts/pe.sh run [ARGS...] | test [CTEST ARGS...] | bench [FILES] [ROUNDS]"
     exit 2
     ;;
 esac

@@ -43,6 +43,11 @@ bool IsFolderLink(DWORD attributes)
     return (attributes & FILE_ATTRIBUTE_DIRECTORY) && (attributes & FILE_ATTRIBUTE_REPARSE_POINT);
 }
 
+std::wstring JoinPath(const std::wstring& folder, const std::wstring& name)
+{
+    return !folder.empty() && folder.back() == L'\\' ? folder + name : folder + L'\\' + name;
+}
+
 std::wstring FinalPath(const std::wstring& path)
 {
     FileHandle file(CreateFileW(ApiPath(path).c_str(), FILE_READ_ATTRIBUTES,
@@ -61,12 +66,26 @@ std::wstring FinalPath(const std::wstring& path)
     }
 }
 
+namespace {
+
+// Windows marks every link with the reparse-point attribute and never follows one when
+// deleting; Wine shows a Unix link to a file as a plain file and follows it.
+bool PlatformHasUnmarkedLinks()
+{
+    static const bool unmarked =
+        GetProcAddress(GetModuleHandleW(L"ntdll.dll"), "wine_get_version") != nullptr;
+    return unmarked;
+}
+
+}  // namespace
+
 bool IsUnmarkedLink(const std::wstring& folder, const std::wstring& folderFinal, const std::wstring& name,
                     DWORD attributes)
 {
+    if (!PlatformHasUnmarkedLinks()) return false;
     if (attributes & (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_REPARSE_POINT) || folderFinal.empty()) return false;
     std::wstring final = FinalPath(folder + name);
-    std::wstring expected = folderFinal + (folderFinal.back() == L'\\' ? L"" : L"\\") + name;
+    std::wstring expected = JoinPath(folderFinal, name);
     return !final.empty() && CompareStringOrdinal(final.c_str(), static_cast<int>(final.size()), expected.c_str(),
                                                   static_cast<int>(expected.size()), TRUE) != CSTR_EQUAL;
 }

@@ -21,6 +21,9 @@ void ScanFolder(const std::wstring& folder, const std::function<void(const WIN32
 // never removed.
 bool IsFolderLink(DWORD attributes);
 
+// A folder path and a name with one '\' between.
+std::wstring JoinPath(const std::wstring& folder, const std::wstring& name);
+
 // The path the file system resolves an existing path to, or the empty text.
 std::wstring FinalPath(const std::wstring& path);
 

@@ -25,8 +25,14 @@ bool MatchesAtEnd(std::wstring_view pattern, size_t p)
 
 std::wstring FoldCase(std::wstring_view name)
 {
-    if (name.empty()) return {};
-    std::wstring out(name.size(), L'\0');
+    // Most names are plain ASCII: fold those here instead of asking the locale services.
+    std::wstring out(name);
+    bool ascii = true;
+    for (wchar_t& c : out) {
+        if (c >= L'a' && c <= L'z') c = static_cast<wchar_t>(c - L'a' + L'A');
+        else if (c >= 0x80) ascii = false;
+    }
+    if (ascii) return out;
     int n = LCMapStringEx(LOCALE_NAME_INVARIANT, LCMAP_UPPERCASE, name.data(), static_cast<int>(name.size()),
                           out.data(), static_cast<int>(out.size()), nullptr, nullptr, 0);
     if (n <= 0) return std::wstring(name);

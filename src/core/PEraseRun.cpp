@@ -32,6 +32,7 @@ struct TMatch {
 // which are removed once every subfolder is finished.
 struct TVisit {
     std::wstring prefix;  // the folder with its trailing '\'
+    std::wstring final;   // where the file system resolves the folder to
     std::vector<std::wstring> subfolders;
     size_t nextSubfolder = 0;
     std::vector<TMatch> matches;
@@ -54,7 +55,7 @@ void TPEraseProcessor::Execute(const std::wstring& folder)
 void TPEraseProcessor::EraseFolder(const std::wstring& folder)
 {
     // Opens the visit of one folder; returns false when the visit ends at once.
-    auto begin = [this](std::vector<TVisit>& chain, const std::wstring& path) {
+    auto begin = [this](std::vector<TVisit>& chain, const std::wstring& path, const std::wstring& finalPath) {
         Application().ProcessMessages();
         if (path.empty()) return;
 
@@ -71,7 +72,7 @@ void TPEraseProcessor::EraseFolder(const std::wstring& folder)
         }
         std::vector<TNameMatcher> matchers(working.begin(), working.end());
 
-        TVisit visit{path.back() == L'\\' ? path : path + L'\\', {}, 0, {}};
+        TVisit visit{path.back() == L'\\' ? path : path + L'\\', finalPath, {}, 0, {}};
         bool recurse = RecurseSubDir;
         ScanFolder(visit.prefix, [&](const WIN32_FIND_DATAW& entry) {
             bool isFolder = entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY;
@@ -98,18 +99,20 @@ void TPEraseProcessor::EraseFolder(const std::wstring& folder)
 
     // Deep trees are walked with a chain of our own instead of the call stack.
     std::vector<TVisit> chain;
-    begin(chain, AbsolutePath(base));
+    std::wstring top = AbsolutePath(base);
+    begin(chain, top, FinalPath(top));
     while (!chain.empty()) {
         TVisit& current = chain.back();
         if (current.nextSubfolder < current.subfolders.size()) {
-            std::wstring sub = current.prefix + current.subfolders[current.nextSubfolder++];
-            begin(chain, sub);
+            const std::wstring& name = current.subfolders[current.nextSubfolder++];
+            // Links to folders are never entered, so a subfolder resolves below its parent.
+            std::wstring subFinal = current.final.empty() ? std::wstring() : JoinPath(current.final, name);
+            begin(chain, current.prefix + name, subFinal);
             continue;
         }
-        std::wstring folderFinal = current.matches.empty() ? std::wstring() : FinalPath(current.prefix);
         for (const TMatch& match : current.matches) {
             if (IsFolderLink(match.attributes) ||
-                IsUnmarkedLink(current.prefix, folderFinal, match.name, match.attributes))
+                IsUnmarkedLink(current.prefix, current.final, match.name, match.attributes))
                 continue;
             std::wstring path = current.prefix + match.name;
             if (UseRecycleBox)

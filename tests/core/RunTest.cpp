@@ -1,9 +1,13 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <thread>
+
 #include "core/PEraseClasses.h"
 #include "core/PEraseWaitDlg.h"
 #include "support/TestSupport.h"
 #include "ui/Exception.h"
+#include "ui/Handles.h"
 #include "ui/TextConvert.h"
 
 namespace {
@@ -32,17 +36,7 @@ protected:
         processor_->Execute(L"");
     }
 
-    // The trash as original paths relative to the tree.
-    Paths Trashed() const
-    {
-        std::string root = UnixPath(Root()) + "/";
-        Paths out;
-        for (const auto& entry : TrashContents()) {
-            std::string path = entry.originalPath;
-            out.push_back(path.rfind(root, 0) == 0 ? FromUtf8(path.substr(root.size())) : FromUtf8(path));
-        }
-        return out;
-    }
+    Paths Trashed() const { return TrashedBelow(Root()); }
 
     TempDir dir_;
     std::unique_ptr<TPEraseProcessor> processor_;
@@ -274,6 +268,80 @@ TEST_F(Run, RunLeavesItsChoicesAsTheyWere)
     EXPECT_TRUE(processor_->UseAllConditions);
     EXPECT_EQ(processor_->TargetFolder, Root());
     EXPECT_FALSE(WaitForm().Visible());
+}
+
+}  // namespace
+
+namespace {
+
+// Records, in order, the names removed anywhere below a folder while it watches.
+class RemovalLog {
+public:
+    explicit RemovalLog(const std::wstring& folder)
+        : folder_(folder),
+          handle_(CreateFileW(folder.c_str(), FILE_LIST_DIRECTORY, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                              nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr)),
+          thread_([this] { Watch(); })
+    {
+    }
+    // Stops watching (a marker file tells the watcher to end) and gives what it saw.
+    Paths Finish()
+    {
+        WriteBytes(folder_ + L"\\" + kStop, "x");
+        thread_.join();
+        return removed_;
+    }
+
+private:
+    static constexpr wchar_t kStop[] = L"zz-stop-watching";
+
+    void Watch()
+    {
+        alignas(DWORD) char buffer[64 * 1024];
+        for (;;) {
+            DWORD got = 0;
+            if (!ReadDirectoryChangesW(handle_.Get(), buffer, sizeof(buffer), TRUE,
+                                       FILE_NOTIFY_CHANGE_FILE_NAME | FILE_NOTIFY_CHANGE_DIR_NAME, &got, nullptr,
+                                       nullptr) ||
+                got == 0)
+                return;
+            for (auto* info = reinterpret_cast<FILE_NOTIFY_INFORMATION*>(buffer);;
+                 info = reinterpret_cast<FILE_NOTIFY_INFORMATION*>(reinterpret_cast<char*>(info) + info->NextEntryOffset)) {
+                std::wstring name(info->FileName, info->FileNameLength / sizeof(wchar_t));
+                if (name == kStop) return;
+                if (info->Action == FILE_ACTION_REMOVED) removed_.push_back(name);
+                if (!info->NextEntryOffset) break;
+            }
+        }
+    }
+
+    std::wstring folder_;
+    FileHandle handle_;
+    Paths removed_;
+    std::thread thread_;
+};
+
+size_t Position(const Paths& removed, const std::wstring& name)
+{
+    auto it = std::find(removed.begin(), removed.end(), name);
+    return it == removed.end() ? removed.size() + 100 : static_cast<size_t>(it - removed.begin());
+}
+
+TEST_F(Run, DeepestFoldersFirstThenConditionByCondition)
+{
+    MakeTree(Root(), {L"x.~a", L".#r.c", L"sub\\x.~a", L"sub\\.#s.c", L"sub\\deep\\x.~a", L"other\\x.~a"});
+    RemovalLog log(Root());
+    Sleep(200);  // let the watcher start
+    Clean({L"*.~*", L".#*.*"}, true, false);
+    Paths removed = log.Finish();
+    ASSERT_EQ(removed.size(), 6u) << ::testing::PrintToString(removed);
+    auto at = [&](const wchar_t* name) { return Position(removed, name); };
+    EXPECT_LT(at(L"sub\\deep\\x.~a"), at(L"sub\\x.~a"));
+    EXPECT_LT(at(L"sub\\x.~a"), at(L"sub\\.#s.c"));
+    for (const wchar_t* below : {L"sub\\deep\\x.~a", L"sub\\x.~a", L"sub\\.#s.c", L"other\\x.~a"}) {
+        EXPECT_LT(at(below), at(L"x.~a")) << Narrow(below);
+    }
+    EXPECT_LT(at(L"x.~a"), at(L".#r.c"));
 }
 
 }  // namespace

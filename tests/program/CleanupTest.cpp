@@ -35,15 +35,7 @@ protected:
             << Narrow(arguments);
     }
 
-    Paths Trashed() const
-    {
-        std::string root = UnixPath(Work()) + "/";
-        Paths out;
-        for (const auto& entry : TrashContents())
-            out.push_back(entry.originalPath.rfind(root, 0) == 0 ? FromUtf8(entry.originalPath.substr(root.size()))
-                                                                 : FromUtf8(entry.originalPath));
-        return out;
-    }
+    Paths Trashed() const { return TrashedBelow(Work()); }
 
     TempDir dir_;
 };

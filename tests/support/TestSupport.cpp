@@ -196,6 +196,18 @@ std::vector<TrashedEntry> TrashContents()
     return out;
 }
 
+std::vector<std::wstring> TrashedBelow(const std::wstring& root)
+{
+    std::string prefix = UnixPath(root) + "/";
+    std::vector<std::wstring> out;
+    for (const auto& entry : TrashContents()) {
+        const std::string& path = entry.originalPath;
+        out.push_back(FromUtf8(path.rfind(prefix, 0) == 0 ? path.substr(prefix.size()) : path));
+    }
+    std::sort(out.begin(), out.end());
+    return out;
+}
+
 void EmptyTrash()
 {
     // Keep the folders themselves: Wine sets up the trash once per process.

@@ -62,6 +62,9 @@ struct TrashedEntry {
     std::string originalPath;   // the Unix path it came from
 };
 std::vector<TrashedEntry> TrashContents();
+// The original paths of what the recycle bin holds, relative to root where they were below it
+// ("sub/a.txt"), sorted.
+std::vector<std::wstring> TrashedBelow(const std::wstring& root);
 std::wstring TrashFilesFolder();
 void EmptyTrash();
 

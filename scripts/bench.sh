@@ -1,0 +1,86 @@
+#!/usr/bin/env bash
+# The cleanup benchmark; run it as `bash scripts/pe.sh bench [FILES] [ROUNDS]`, which builds
+# and sets up Wine first. On fresh copies of a generated source-like tree, alternating, it
+# times under the same Wine:
+#   1. PofuttoErase's immediate cleanup (RevorErase, recursive, the two default conditions);
+#   2. cmd /c del /s /q with the same two patterns;
+#   3. the floor: one raw enumeration per folder and a DeleteFileW per match (bench/floor.cpp).
+# It prints the median wall time of each, the ratios 1/2 and 1/3 and PofuttoErase's peak
+# memory (for this tree and one twice as large), and checks that every run removed exactly
+# the expected files.
+set -euo pipefail
+root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+build="$root/build"
+files=${1:-40000}
+rounds=${2:-5}
+work=$(mktemp -d /tmp/pe-bench.XXXXXX)
+trap 'rm -rf "$work"' EXIT
+command -v /usr/bin/time >/dev/null || { apt-get install -y -qq time >/dev/null; }
+command -v python3 >/dev/null || { apt-get install -y -qq python3 >/dev/null; }
+
+dos() { winepath -w "$1" 2>/dev/null; }
+
+setup_tree() {  # $1: files, $2: folder
+  python3 "$root/bench/make_tree.py" "$2/master" "$1"
+  mkdir -p "$2/bin"
+  cp "$build/PofuttoErase.exe" "$build/bench_floor.exe" "$2/bin/"
+  printf '[Config]\r\nSearchCondition=*.~*;.#*.*\r\nRecurseSubDir=1\r\nUseRecycleBox=0\r\nNoInquiryBox=1\r\n' \
+    >"$2/bin/PEConfig.ini"
+}
+
+# Runs one method on a fresh copy; prints "seconds peak-kilobytes" and checks the result.
+run_one() {  # $1: method, $2: folder
+  local copy="$2/copy" target start end rss
+  rm -rf "$copy"
+  cp -a "$2/master" "$copy"
+  sync
+  target=$(dos "$copy")
+  start=$(date +%s.%N)
+  case "$1" in
+    pofutto) /usr/bin/time -f %M -o "$2/rss" wine "$(dos "$2/bin/PofuttoErase.exe")" RevorErase "$target" ;;
+    del) /usr/bin/time -f %M -o "$2/rss" wine cmd /c del /s /q "$target\\*.~*" "$target\\.#*.*" >/dev/null 2>&1 ;;
+    floor) /usr/bin/time -f %M -o "$2/rss" wine "$(dos "$2/bin/bench_floor.exe")" "$target" ;;
+  esac
+  end=$(date +%s.%N)
+  rss=$(tail -n 1 "$2/rss")
+  if ! diff -q <(cd "$copy" && find . -type f | sed 's|^\./||' | LC_ALL=C sort) \
+                <(LC_ALL=C sort "$2/master.expected") >/dev/null; then
+    echo "MISMATCH: $1 did not leave exactly the expected files" >&2
+    diff <(cd "$copy" && find . -type f | sed 's|^\./||' | LC_ALL=C sort) <(LC_ALL=C sort "$2/master.expected") | head -5 >&2
+    echo "mismatch" >"$2/failed"
+  fi
+  echo "$(echo "$end - $start" | bc) $rss"
+}
+
+median() { sort -n | awk '{a[NR]=$1} END {print (NR%2 ? a[(NR+1)/2] : (a[NR/2]+a[NR/2+1])/2)}'; }
+
+wineserver -p >/dev/null 2>&1 || true
+wine cmd /c exit >/dev/null 2>&1 || true  # start Wine's services outside the timings
+
+echo "tree: $(setup_tree "$files" "$work")"
+declare -A times
+for method in pofutto del floor; do times[$method]=""; done
+peak=0
+for round in $(seq 1 "$rounds"); do
+  for method in pofutto del floor; do
+    read -r seconds rss < <(run_one "$method" "$work")
+    times[$method]+="$seconds"$'\n'
+    [ "$method" = pofutto ] && [ "$rss" -gt "$peak" ] && peak=$rss
+  done
+done
+
+m1=$(printf '%s' "${times[pofutto]}" | median)
+m2=$(printf '%s' "${times[del]}" | median)
+m3=$(printf '%s' "${times[floor]}" | median)
+printf 'median wall time over %d rounds: PofuttoErase %.3f s, cmd del /s %.3f s, floor %.3f s\n' "$rounds" "$m1" "$m2" "$m3"
+printf 'ratio 1/2 = %.2f (target <= 0.6), ratio 1/3 = %.2f (target <= 1.3)\n' \
+  "$(echo "$m1 / $m2" | bc -l)" "$(echo "$m1 / $m3" | bc -l)"
+
+double="$work/double"
+mkdir -p "$double"
+echo "tree twice as large: $(setup_tree $((files * 2)) "$double")"
+read -r _ rss2 < <(run_one pofutto "$double")
+echo "PofuttoErase peak memory: ${peak} KB at $files files, ${rss2} KB at $((files * 2)) files"
+wineserver -k >/dev/null 2>&1 || true
+if [ -e "$work/failed" ] || [ -e "$double/failed" ]; then echo "some runs did not remove exactly the expected files"; exit 1; fi
+echo "every run removed exactly the expected files"
