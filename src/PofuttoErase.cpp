@@ -1,6 +1,8 @@
 // The program entry: picks the course from the command line and runs the application.
 #include <windows.h>
 
+#include "company/VarnelException.h"
+#include "company/VarnelGlobalVars.h"
 #include "core/CommandLine.h"
 #include "core/PEraseClasses.h"
 #include "core/PEraseWaitDlg.h"
@@ -32,18 +34,22 @@ void ChooseCourse()
     }
 }
 
-// Frees the program's single instances, newest first.
+// Frees the program's single instances in the reverse order of their start-up: the
+// program's own, the toolkit's, then the company library's.
 void Finalize()
 {
     FinalizeEraseProcessor();
     FinalizeWaitForm();
     FinalizeApplication();
+    FinalizeVarnelException();
+    FinalizeVarnelGlobalVars();
 }
 
 }  // namespace
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int)
 {
+    InitializeVarnelException();
     Application().Initialize();
     Application().SetTitle(kTitle);
     try {

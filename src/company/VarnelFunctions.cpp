@@ -6,7 +6,12 @@
 #include <cwchar>
 #include <vector>
 
+#include "company/VarnelException.h"
+#include "company/VarnelGlobalVars.h"
 #include "ui/Exception.h"
+#include "ui/TextConvert.h"
+
+#include <memory>
 
 namespace {
 
@@ -80,3 +85,43 @@ std::wstring TrimFullWidth(const std::wstring& s)
 }
 
 bool IsBlankText(const std::wstring& s) { return TrimFullWidth(s).empty(); }
+
+void ReportNotImplemented(const TObject& iObject, const std::wstring& iMethod)
+{
+    std::wstring text = FormatText(L"%s クラスで未実装のメソッド %s が呼び出されました", {iObject.ClassName(), iMethod});
+    CExceptionMsg(new ECIncompleteCode(text, 0), -1, 0, 0, 0, L"");
+}
+
+namespace {
+
+// The exception the caller is handling right now, or null outside any handler.
+const std::exception* HandledException()
+{
+    std::exception_ptr current = std::current_exception();
+    if (!current) return nullptr;
+    try {
+        std::rethrow_exception(current);
+    } catch (const std::exception& e) {
+        return &e;
+    } catch (...) {
+    }
+    return nullptr;
+}
+
+}  // namespace
+
+int CExceptionMsg(std::exception* iException, int iOption1, uint8_t iOption2, int iOption3, int /*iDefault*/,
+                  const std::wstring& iMsg)
+{
+    // Owns iException unless it is the handled one, which its handler frees.
+    std::unique_ptr<std::exception> owned(iException == HandledException() ? nullptr : iException);
+    if (!gMPObject)
+        throw ECIncompleteCode(L"CExceptionMsg 関数の動作に必要な gMPObject のインスタンスが初期化されていません", 0);
+    auto* family = dynamic_cast<const ECException*>(iException);
+    gMPObject->SetMessageKind(family ? family->MessageKind : 16);
+    gMPObject->SetText(IsBlankText(iMsg) ? gMPObject->DefaultText() : iMsg);
+    gMPObject->SetOption1(iOption1);
+    gMPObject->SetOption2(iOption2);
+    gMPObject->Option3 = iOption3;
+    return gMPObject->Present(*iException);
+}

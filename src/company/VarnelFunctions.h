@@ -1,7 +1,12 @@
 #pragma once
 // The company library's utilities: reading one value of an executable's version resource,
-// and text trims that treat the full-width space (U+3000) like a blank.
+// text trims that treat the full-width space (U+3000) like a blank, and the report routines
+// of its error layer.
+#include <cstdint>
+#include <exception>
 #include <string>
+
+#include "ui/Exception.h"
 
 enum class TVersionInfoKey {
     Comments,
@@ -33,3 +38,14 @@ std::wstring TrimFullWidth(const std::wstring& s);
 bool IsBlankText(const std::wstring& s);
 // Whether text ends with subText, the match starting on a character boundary.
 bool EndsWithText(const std::wstring& subText, const std::wstring& text);
+
+// Reports that iMethod was called on iObject's class, which does not implement it: hands an
+// ECIncompleteCode to CExceptionMsg. Whatever CExceptionMsg raises passes through.
+void ReportNotImplemented(const TObject& iObject, const std::wstring& iMethod);
+
+// Presents iException through gMPObject and returns the presenter's result. Takes ownership of
+// iException (which must come from new) and frees it on every way out, unless it is the
+// exception that the caller is handling: that one stays alive. Without a presenter it raises
+// ECIncompleteCode. iDefault has no effect.
+int CExceptionMsg(std::exception* iException, int iOption1, uint8_t iOption2, int iOption3, int iDefault,
+                  const std::wstring& iMsg);

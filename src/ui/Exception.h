@@ -4,7 +4,14 @@
 #include <exception>
 #include <string>
 
-class Exception : public std::exception {
+// The root of the program's polymorphic objects that can name their class.
+class TObject {
+public:
+    virtual ~TObject() = default;
+    virtual std::wstring ClassName() const = 0;
+};
+
+class Exception : public std::exception, public TObject {
 public:
     explicit Exception(std::wstring message, int helpContext = 0);
     ~Exception() override = default;
@@ -12,7 +19,7 @@ public:
     const std::wstring& Message() const { return message_; }
     void SetMessage(std::wstring message);
     int HelpContext() const { return helpContext_; }
-    virtual std::wstring ClassName() const { return L"Exception"; }
+    std::wstring ClassName() const override { return L"Exception"; }
 
     const char* what() const noexcept override { return utf8_.c_str(); }
 

@@ -1,0 +1,5 @@
+#include "company/VarnelGlobalVars.h"
+
+std::unique_ptr<TCMessagePresenter> gMPObject;
+
+void FinalizeVarnelGlobalVars() { gMPObject.reset(); }
