@@ -86,6 +86,12 @@ void TForm::Place(HWND child, RECT bounds96)
     MoveWindow(child, Scale(bounds96.left), Scale(bounds96.top), Scale(bounds96.right - bounds96.left),
                Scale(bounds96.bottom - bounds96.top), TRUE);
     SendMessageW(child, WM_SETFONT, reinterpret_cast<WPARAM>(Font()), FALSE);
+    for (Child& known : children_) {
+        if (known.handle == child) {
+            known.bounds96 = bounds96;
+            return;
+        }
+    }
     children_.push_back({child, bounds96});
 }
 

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "ui/Component.h"
 #include "ui/Handles.h"
 #include "ui/Window.h"
 
@@ -19,7 +20,7 @@ struct TFormStyle {
     int ClientHeight = 0;  // 96-DPI pixels
 };
 
-class TForm : public TWindow {
+class TForm : public TWindow, public TComponent {
 public:
     explicit TForm(const TFormStyle& style);
     ~TForm() override;
@@ -41,7 +42,7 @@ public:
     // it); the form keeps the rectangle to lay the control out again when the DPI changes.
     HWND AddControl(const wchar_t* className, const std::wstring& text, DWORD style, DWORD exStyle,
                     HWND parent, RECT bounds96);
-    // Places an existing child window at a 96-DPI rectangle and keeps it laid out.
+    // Places a child window at a 96-DPI rectangle and keeps it laid out there.
     void Place(HWND child, RECT bounds96);
 
 protected:

@@ -1,0 +1,115 @@
+#include "ui/TextLabel.h"
+
+#include "ui/Label.h"
+
+namespace {
+
+constexpr wchar_t kLabelClass[] = L"PofuttoEraseLabel";
+
+}  // namespace
+
+TLabel::TLabel(TForm& owner, HWND parent, int left96, int top96, const std::wstring& caption)
+    : owner_(owner), caption_(caption), bounds96_{left96, top96, left96, top96}
+{
+    if (owner.HasState(csDesigning)) IncludeState(csDesigning);
+    WindowProc = [this](TMessage& message) { WndProc(message); };
+    RegisterClassOnce(kLabelClass, 0, nullptr);
+    CreateHandle(kLabelClass, caption_, WS_CHILD | WS_VISIBLE, WS_EX_NOPARENTNOTIFY, parent ? parent : owner.Handle(),
+                 0, 0, 0, 0);
+    AdjustSize();
+}
+
+void TLabel::SetCaption(const std::wstring& caption)
+{
+    caption_ = caption;
+    SetWindowTextW(Handle(), caption_.c_str());
+    AdjustSize();
+    InvalidateRect(Handle(), nullptr, TRUE);
+}
+
+void TLabel::SetAutoSize(bool value)
+{
+    autoSize_ = value;
+    AdjustSize();
+}
+
+void TLabel::SetBounds(RECT bounds96)
+{
+    bounds96_ = bounds96;
+    owner_.Place(Handle(), bounds96_);
+}
+
+void TLabel::AdjustSize()
+{
+    if (autoSize_) {
+        SIZE size = MeasureCaption(caption_);
+        bounds96_.right = bounds96_.left + size.cx;
+        bounds96_.bottom = bounds96_.top + size.cy;
+    }
+    owner_.Place(Handle(), bounds96_);
+}
+
+int TLabel::Width() const
+{
+    RECT r{};
+    GetClientRect(Handle(), &r);
+    return r.right;
+}
+
+int TLabel::Height() const
+{
+    RECT r{};
+    GetClientRect(Handle(), &r);
+    return r.bottom;
+}
+
+void TLabel::Paint(HDC canvas)
+{
+    RECT r{0, 0, Width(), Height()};
+    FillRect(canvas, &r, GetSysColorBrush(COLOR_BTNFACE));
+    HGDIOBJ old = SelectObject(canvas, owner_.Font());
+    SetBkMode(canvas, TRANSPARENT);
+    SetTextColor(canvas, GetSysColor(COLOR_WINDOWTEXT));
+    DrawTextW(canvas, caption_.c_str(), static_cast<int>(caption_.size()), &r, DT_LEFT | DT_NOPREFIX | DT_EXPANDTABS);
+    SelectObject(canvas, old);
+}
+
+void TLabel::PaintNow()
+{
+    HDC dc = GetDC(Handle());
+    Paint(dc);
+    ReleaseDC(Handle(), dc);
+}
+
+void TLabel::WndProc(TMessage& message)
+{
+    switch (message.Msg) {
+    case WM_ERASEBKGND:
+        message.Result = 1;
+        return;
+    case WM_PAINT: {
+        PAINTSTRUCT ps;
+        HDC dc = BeginPaint(Handle(), &ps);
+        Paint(dc);
+        EndPaint(Handle(), &ps);
+        message.Result = 0;
+        return;
+    }
+    case WM_PRINTCLIENT:
+        Paint(reinterpret_cast<HDC>(message.WParam));
+        message.Result = 0;
+        return;
+    default:
+        message.Result = TWindow::WndProc(message.Msg, message.WParam, message.LParam);
+    }
+}
+
+LRESULT TLabel::WndProc(UINT msg, WPARAM wParam, LPARAM lParam)
+{
+    TMessage message{msg, wParam, lParam, 0};
+    if (WindowProc)
+        WindowProc(message);
+    else
+        WndProc(message);
+    return message.Result;
+}
