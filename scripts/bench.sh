@@ -17,6 +17,7 @@ work=$(mktemp -d /tmp/pe-bench.XXXXXX)
 trap 'rm -rf "$work"' EXIT
 command -v /usr/bin/time >/dev/null || { apt-get install -y -qq time >/dev/null; }
 command -v python3 >/dev/null || { apt-get install -y -qq python3 >/dev/null; }
+command -v bc >/dev/null || { apt-get install -y -qq bc >/dev/null; }
 
 dos() { winepath -w "$1" 2>/dev/null; }
 
