@@ -36,6 +36,13 @@ public:
     std::wstring ClassName() const override { return L"EListError"; }
 };
 
+// A text that does not convert to the value asked for.
+class EConvertError : public Exception {
+public:
+    using Exception::Exception;
+    std::wstring ClassName() const override { return L"EConvertError"; }
+};
+
 // A settings file that cannot be written.
 class EIniFileException : public Exception {
 public:

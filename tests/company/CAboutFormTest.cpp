@@ -1,0 +1,80 @@
+#include <gtest/gtest.h>
+
+#include "company/CAboutForm.h"
+#include "support/TestSupport.h"
+#include "ui/Exception.h"
+
+namespace {
+
+std::wstring Module(const wchar_t* name) { return BuildDir() + L"\\version_" + name + L".dll"; }
+
+struct FormatCase {
+    TVersionFormat format;
+    std::wstring of2345;
+};
+
+const FormatCase kFormats[] = {
+    {{vfMajor}, L"2"},
+    {{vfMajor, vfMinor}, L"2.3"},
+    {{vfMajor, vfMinor, vfRelease}, L"2.3.4"},
+    {{vfMajor, vfMinor, vfRelease, vfBuild}, L"2.3.4.5"},
+    {{vfMajor, vfMinor, vfBuild}, L"2.3.5"},
+    {{vfMajor, vfBuild}, L"2.5"},
+    {{vfBuild}, L"Build 5"},
+    {{vfMajor, vfMinor, vfRelease, vfBuild, vfBuildSeparation}, L"2.3.4 Build 5"},
+    {{vfMajor, vfMinor, vfBuild, vfBuildSeparation}, L"2.3 Build 5"},
+    {{vfMajor, vfBuild, vfBuildSeparation}, L"2 Build 5"},
+    {{vfBuild, vfBuildSeparation}, L"Build 5"},
+};
+
+TEST(FormatFileVersion, ElevenShapes)
+{
+    for (const auto& c : kFormats) {
+        EXPECT_EQ(Narrow(FormatFileVersion(c.format, Module(L"v2345"))), Narrow(c.of2345));
+        // Leading zeros are not written.
+        std::wstring plain = c.of2345;
+        for (wchar_t& ch : plain)
+            if (ch >= L'2' && ch <= L'5') ch = static_cast<wchar_t>(ch - 1);
+        EXPECT_EQ(Narrow(FormatFileVersion(c.format, Module(L"v01020304"))), Narrow(plain));
+    }
+}
+
+TEST(FormatFileVersion, TheProgramsOwnVersion)
+{
+    EXPECT_EQ(FormatFileVersion({vfMajor, vfMinor, vfRelease, vfBuild}, ProgramPath()), L"1.1.0.0");
+}
+
+TEST(FormatFileVersion, PartThatIsNotAnIntegerFails)
+{
+    for (const std::wstring& file : {Module(L"v123"), Module(L"none")}) {
+        try {
+            FormatFileVersion({vfMajor}, file);
+            ADD_FAILURE() << Narrow(file);
+        } catch (const EConvertError& e) {
+            EXPECT_EQ(Narrow(e.Message()), "'' は整数ではありません") << Narrow(file);
+        }
+    }
+}
+
+TEST(VersionFormatWriter, NormalisesToTheKnownShapes)
+{
+    const TVersionFormat initial{vfMajor, vfMinor, vfRelease, vfBuild};
+    struct Case {
+        TVersionFormat current, written, stored;
+    };
+    const Case cases[] = {
+        {initial, {vfMinor, vfRelease, vfBuild}, {vfBuild}},
+        {initial, {vfMajor, vfRelease, vfBuild}, {vfMajor, vfBuild}},
+        {initial, {vfMajor, vfMinor, vfBuild}, {vfMajor, vfMinor, vfBuild}},
+        {initial, {}, {vfBuild}},
+        {initial, {vfBuildSeparation}, {vfBuild, vfBuildSeparation}},
+        {{vfBuild}, {}, {vfMajor, vfMinor, vfRelease}},
+        {{vfMajor}, {vfRelease}, {vfBuild}},
+        {{vfBuild, vfBuildSeparation}, {vfBuildSeparation}, {vfMajor, vfMinor, vfRelease}},
+        {{vfMajor, vfBuild}, {vfMajor}, {vfMajor}},
+    };
+    for (size_t i = 0; i < std::size(cases); ++i)
+        EXPECT_TRUE(NormalizeVersionFormat(cases[i].current, cases[i].written) == cases[i].stored) << "case " << i;
+}
+
+}  // namespace
