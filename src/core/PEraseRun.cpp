@@ -54,7 +54,8 @@ void TPEraseProcessor::Execute(const std::wstring& folder)
 
 void TPEraseProcessor::EraseFolder(const std::wstring& folder)
 {
-    // Opens the visit of one folder; returns false when the visit ends at once.
+    // Opens the visit of one folder and puts it on the chain; a visit that ends at once adds
+    // nothing.
     auto begin = [this](std::vector<TVisit>& chain, const std::wstring& path, const std::wstring& finalPath) {
         Application().ProcessMessages();
         if (path.empty()) return;
@@ -104,10 +105,12 @@ void TPEraseProcessor::EraseFolder(const std::wstring& folder)
     while (!chain.empty()) {
         TVisit& current = chain.back();
         if (current.nextSubfolder < current.subfolders.size()) {
-            const std::wstring& name = current.subfolders[current.nextSubfolder++];
+            // Copies: opening the visit grows the chain and may move current.
+            std::wstring name = current.subfolders[current.nextSubfolder++];
+            std::wstring path = current.prefix + name;
             // Links to folders are never entered, so a subfolder resolves below its parent.
             std::wstring subFinal = current.final.empty() ? std::wstring() : JoinPath(current.final, name);
-            begin(chain, current.prefix + name, subFinal);
+            begin(chain, path, subFinal);
             continue;
         }
         for (const TMatch& match : current.matches) {
