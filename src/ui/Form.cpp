@@ -60,16 +60,53 @@ void TForm::ApplyDpi()
                              static_cast<DWORD>(GetWindowLongPtrW(Handle(), GWL_EXSTYLE)), Dpi());
     SetWindowPos(Handle(), nullptr, 0, 0, frame.right - frame.left, frame.bottom - frame.top,
                  SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    for (const Child& child : children_)
+        SendMessageW(child.handle, WM_SETFONT, reinterpret_cast<WPARAM>(Font()), TRUE);
+    LayOut();
+}
+
+SIZE TForm::ClientSize96() const
+{
+    RECT client{};
+    GetClientRect(Handle(), &client);
+    int dpi = static_cast<int>(Dpi());
+    return {MulDiv(client.right, 96, dpi), MulDiv(client.bottom, 96, dpi)};
+}
+
+void TForm::SetClientSize(int width96, int height96)
+{
+    RECT frame{0, 0, Scale(width96), Scale(height96)};
+    AdjustWindowRectExForDpi(&frame, static_cast<DWORD>(GetWindowLongPtrW(Handle(), GWL_STYLE)), FALSE,
+                             static_cast<DWORD>(GetWindowLongPtrW(Handle(), GWL_EXSTYLE)), Dpi());
+    SetWindowPos(Handle(), nullptr, 0, 0, frame.right - frame.left, frame.bottom - frame.top,
+                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    LayOut();
+}
+
+// Places every control from its designed rectangle: an edge anchored on the right or bottom
+// keeps its distance to that edge of the client area as it is now.
+void TForm::LayOut()
+{
+    SIZE now = ClientSize96();
+    int dx = now.cx - style_.ClientWidth;
+    int dy = now.cy - style_.ClientHeight;
     for (const Child& child : children_) {
-        const RECT& r = child.bounds96;
+        RECT r = child.bounds96;
+        if (child.anchors & akRight) {
+            if (!(child.anchors & akLeft)) r.left += dx;
+            r.right += dx;
+        }
+        if (child.anchors & akBottom) {
+            if (!(child.anchors & akTop)) r.top += dy;
+            r.bottom += dy;
+        }
         MoveWindow(child.handle, Scale(r.left), Scale(r.top), Scale(r.right - r.left), Scale(r.bottom - r.top),
                    TRUE);
-        SendMessageW(child.handle, WM_SETFONT, reinterpret_cast<WPARAM>(Font()), TRUE);
     }
 }
 
 HWND TForm::AddControl(const wchar_t* className, const std::wstring& text, DWORD style, DWORD exStyle,
-                       HWND parent, RECT bounds96)
+                       HWND parent, RECT bounds96, unsigned anchors)
 {
     HWND child = CreateWindowExW(exStyle, className, text.c_str(), style | WS_CHILD, Scale(bounds96.left),
                                  Scale(bounds96.top), Scale(bounds96.right - bounds96.left),
@@ -77,11 +114,28 @@ HWND TForm::AddControl(const wchar_t* className, const std::wstring& text, DWORD
                                  GetModuleHandleW(nullptr), nullptr);
     if (!child) throw Exception(L"コントロールを作成できません");
     SendMessageW(child, WM_SETFONT, reinterpret_cast<WPARAM>(Font()), FALSE);
-    children_.push_back({child, bounds96});
+    children_.push_back({child, bounds96, anchors});
     return child;
 }
 
-void TForm::Place(HWND child, RECT bounds96)
+HWND TForm::AddButton(const std::wstring& caption, RECT bounds96, int id, unsigned anchors,
+                      std::function<void()> onClick)
+{
+    HWND button = AddControl(L"BUTTON", caption, WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON, 0, Handle(), bounds96,
+                             anchors);
+    SetWindowLongPtrW(button, GWLP_ID, id);
+    clicks_[id] = std::move(onClick);
+    return button;
+}
+
+void TForm::MoveControl(HWND child, RECT bounds96)
+{
+    for (Child& known : children_)
+        if (known.handle == child) known.bounds96 = bounds96;
+    LayOut();
+}
+
+void TForm::Place(HWND child, RECT bounds96, unsigned anchors)
 {
     MoveWindow(child, Scale(bounds96.left), Scale(bounds96.top), Scale(bounds96.right - bounds96.left),
                Scale(bounds96.bottom - bounds96.top), TRUE);
@@ -89,10 +143,11 @@ void TForm::Place(HWND child, RECT bounds96)
     for (Child& known : children_) {
         if (known.handle == child) {
             known.bounds96 = bounds96;
+            known.anchors = anchors;
             return;
         }
     }
-    children_.push_back({child, bounds96});
+    children_.push_back({child, bounds96, anchors});
 }
 
 void TForm::CenterOnScreen()
@@ -122,6 +177,45 @@ bool TForm::Visible() const { return Handle() && IsWindowVisible(Handle()); }
 
 void TForm::Close() { SendMessageW(Handle(), WM_CLOSE, 0, 0); }
 
+void TForm::ShowModal()
+{
+    // The thread's other windows take no input while this one is up.
+    std::vector<HWND> disabled;
+    EnumThreadWindows(
+        GetCurrentThreadId(),
+        [](HWND window, LPARAM context) -> BOOL {
+            auto* list = reinterpret_cast<std::vector<HWND>*>(context);
+            if (IsWindowVisible(window) && IsWindowEnabled(window)) list->push_back(window);
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&disabled));
+    for (HWND window : disabled) EnableWindow(window, FALSE);
+
+    modal_ = true;
+    try {
+        Show();
+    } catch (...) {
+        Application().HandleException();
+    }
+    MSG msg;
+    while (modal_) {
+        BOOL got = GetMessageW(&msg, nullptr, 0, 0);
+        if (got <= 0) {
+            // Keep the quit request for the outer loop.
+            if (got == 0) PostQuitMessage(static_cast<int>(msg.wParam));
+            break;
+        }
+        if (!IsDialogMessageW(Handle(), &msg)) {
+            TranslateMessage(&msg);
+            DispatchMessageW(&msg);
+        }
+    }
+    modal_ = false;
+    for (HWND window : disabled)
+        if (IsWindow(window)) EnableWindow(window, TRUE);
+    Hide();
+}
+
 void TForm::Release() { Application().Release(*this); }
 
 LRESULT TForm::WndProc(UINT msg, WPARAM wParam, LPARAM lParam)
@@ -137,9 +231,27 @@ LRESULT TForm::WndProc(UINT msg, WPARAM wParam, LPARAM lParam)
         }
         break;
     case WM_CLOSE:
+        modal_ = false;
         Hide();
         if (Application().MainForm() == this) Application().Terminate();
         return 0;
+    case WM_COMMAND: {
+        auto click = clicks_.find(LOWORD(wParam));
+        if (HIWORD(wParam) == BN_CLICKED && click != clicks_.end() && click->second) {
+            click->second();
+            return 0;
+        }
+        break;
+    }
+    case WM_CTLCOLORSTATIC: {
+        HDC dc = reinterpret_cast<HDC>(wParam);
+        SetTextColor(dc, GetSysColor(COLOR_WINDOWTEXT));
+        SetBkColor(dc, GetSysColor(COLOR_BTNFACE));
+        return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_BTNFACE));
+    }
+    case WM_SIZE:
+        LayOut();
+        break;
     case WM_DPICHANGED: {
         ApplyDpi();
         const RECT* suggested = reinterpret_cast<const RECT*>(lParam);

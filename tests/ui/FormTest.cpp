@@ -1,0 +1,94 @@
+#include <gtest/gtest.h>
+
+#include <thread>
+
+#include "support/TestSupport.h"
+#include "ui/Application.h"
+#include "ui/Form.h"
+
+namespace {
+
+// A form with a stretching box, a right-anchored button and a cancel button.
+class Sample : public TForm {
+public:
+    Sample() : TForm({L"sample", TFormBorder::Dialog, false, 500, 220})
+    {
+        memo = AddControl(L"EDIT", L"", WS_VISIBLE | ES_MULTILINE | ES_READONLY | WS_VSCROLL, 0, Handle(),
+                          {12, 108, 487, 207}, akLeft | akTop | akRight | akBottom);
+        action = AddButton(L"実行(&R)", {340, 40, 487, 65}, 101, akTop | akRight, [this] { ++actions; });
+        cancel = AddButton(L"閉じる(&C)", {340, 8, 487, 33}, IDCANCEL, akTop | akRight, [this] { Close(); });
+    }
+    HWND memo;
+    HWND action;
+    HWND cancel;
+    int actions = 0;
+};
+
+RECT InClient(HWND child)
+{
+    RECT r{};
+    GetWindowRect(child, &r);
+    MapWindowPoints(nullptr, GetParent(child), reinterpret_cast<POINT*>(&r), 2);
+    return r;
+}
+
+TEST(Forms, ButtonClickRunsItsHandler)
+{
+    Sample form;
+    SendMessageW(form.action, BM_CLICK, 0, 0);
+    SendMessageW(form.action, BM_CLICK, 0, 0);
+    EXPECT_EQ(form.actions, 2);
+}
+
+TEST(Forms, AnchorsFollowTheClientSize)
+{
+    Sample form;
+    form.SetClientSize(600, 300);
+    SIZE size = form.ClientSize96();
+    EXPECT_EQ(size.cx, 600);
+    EXPECT_EQ(size.cy, 300);
+    RECT button = InClient(form.action);
+    EXPECT_EQ(button.left, form.Scale(440));
+    EXPECT_EQ(button.right - button.left, form.Scale(147));
+    RECT memo = InClient(form.memo);
+    EXPECT_EQ(memo.left, form.Scale(12));
+    EXPECT_EQ(memo.right - memo.left, form.Scale(575));
+    EXPECT_EQ(memo.bottom, form.Scale(287));
+    form.MoveControl(form.action, {340, 72, 487, 97});
+    EXPECT_EQ(InClient(form.action).top, form.Scale(72));
+    EXPECT_EQ(InClient(form.action).left, form.Scale(440));
+}
+
+TEST(Forms, ModalShowDisablesTheOthersAndEscapePressesCancel)
+{
+    Sample owner;
+    owner.Show();
+    Sample dialog;
+    bool ownerDisabledMeanwhile = false;
+    // Another thread looks at the owner while the dialog is up, then presses Escape.
+    std::thread presser([&] {
+        WaitFor([&] { return dialog.Visible(); }, std::chrono::seconds(5));
+        ownerDisabledMeanwhile = !IsWindowEnabled(owner.Handle());
+        PostMessageW(dialog.Handle(), WM_KEYDOWN, VK_ESCAPE, 0);
+    });
+    dialog.ShowModal();
+    presser.join();
+    EXPECT_TRUE(ownerDisabledMeanwhile);
+    EXPECT_TRUE(IsWindowEnabled(owner.Handle()));
+    EXPECT_FALSE(dialog.Visible());
+    EXPECT_FALSE(dialog.Modal());
+}
+
+TEST(Forms, CloseBoxEndsTheModalShow)
+{
+    Sample dialog;
+    std::thread closer([&] {
+        WaitFor([&] { return dialog.Visible(); }, std::chrono::seconds(5));
+        PostMessageW(dialog.Handle(), WM_SYSCOMMAND, SC_CLOSE, 0);
+    });
+    dialog.ShowModal();
+    closer.join();
+    EXPECT_FALSE(dialog.Visible());
+}
+
+}  // namespace
