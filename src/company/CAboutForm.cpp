@@ -1,6 +1,8 @@
 #include "company/CAboutForm.h"
 
 #include "company/VarnelFunctions.h"
+#include "company/VarnelGUICommonAboutForm.h"
+#include "ui/Application.h"
 #include "core/IntText.h"
 #include "ui/ExePath.h"
 #include "ui/TextConvert.h"
@@ -64,4 +66,40 @@ std::wstring FormatFileVersion(TVersionFormat format, const std::wstring& fileNa
         }
     }
     return result;
+}
+
+TCAboutForm::TCAboutForm() = default;
+
+void TCAboutForm::SetPicture(HICON icon) { picture_.Reset(icon ? CopyIcon(icon) : nullptr); }
+
+void TCAboutForm::ShowAbout()
+{
+    auto owned = std::make_unique<T_VarnelGUICommonAboutForm>();
+    T_VarnelGUICommonAboutForm& form = *owned;
+    Application().Adopt(std::move(owned));
+    try {
+        form.SetUseVersionInfoFromFile(UseVersionInfoFromFile);
+        form.SetInquiryURL(InquiryURL);
+        form.SetRegisterURL(RegisterURL);
+        form.SetPicture(Picture());
+        form.SetEnableRegSite(EnableRegSite);
+        std::wstring appendix;
+        for (const std::wstring& line : appendix_) appendix += line + L"\r\n";
+        form.AddAppendix(appendix);
+        form.SetRegSiteButtonVisible(RegSiteButtonVisible);
+        form.SetContactButtonVisible(ContactButtonVisible);
+        form.SetWidth(Width);
+        form.SetVersionFormat(versionFormat_);
+        if (!UseVersionInfoFromFile) {
+            form.SetProductName(ProductName);
+            form.SetProductVersion(ProductVersion);
+            form.SetCompanyName(CompanyName);
+            form.SetCopyright(Copyright);
+        }
+        form.ShowModal();
+    } catch (...) {
+        form.Release();
+        throw;
+    }
+    form.Release();
 }

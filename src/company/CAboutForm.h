@@ -1,8 +1,14 @@
 #pragma once
 // The about box's version text: which parts of the executable's FileVersion it shows.
+#include <windows.h>
+
 #include <cstdint>
 #include <initializer_list>
 #include <string>
+#include <vector>
+
+#include "ui/Component.h"
+#include "ui/Handles.h"
 
 enum TVersionFormatEnum { vfMajor, vfMinor, vfRelease, vfBuild, vfBuildSeparation };
 
@@ -34,3 +40,40 @@ TVersionFormat NormalizeVersionFormat(TVersionFormat current, TVersionFormat val
 std::wstring FormatFileVersion(TVersionFormat format);
 // The same for the FileVersion of another file.
 std::wstring FormatFileVersion(TVersionFormat format, const std::wstring& fileName);
+
+// The company web site; the about box opens two of its pages.
+constexpr wchar_t kCompanySite[] = L"https://www.varnel.example";
+
+// The about-box component: configured through its properties, shows the box with ShowAbout.
+class TCAboutForm : public TComponent {
+public:
+    TCAboutForm();
+    std::wstring ClassName() const override { return L"TCAboutForm"; }
+
+    // Shows the about box modally and returns once it is closed.
+    void ShowAbout();
+
+    HICON Picture() const { return picture_.Get(); }
+    void SetPicture(HICON icon);  // keeps a copy
+    const std::vector<std::wstring>& Appendix() const { return appendix_; }
+    void SetAppendix(const std::vector<std::wstring>& lines) { appendix_ = lines; }
+    TVersionFormat VersionFormat() const { return versionFormat_; }
+    void SetVersionFormat(TVersionFormat value) { versionFormat_ = NormalizeVersionFormat(versionFormat_, value); }
+
+    std::wstring ProductName;
+    std::wstring ProductVersion;
+    std::wstring CompanyName;
+    std::wstring Copyright;
+    bool UseVersionInfoFromFile = false;
+    bool EnableRegSite = true;
+    std::wstring InquiryURL = std::wstring(kCompanySite) + L"/inquiry/index.html";
+    std::wstring RegisterURL = std::wstring(kCompanySite) + L"/service/register/index.cgi";
+    bool RegSiteButtonVisible = true;
+    bool ContactButtonVisible = true;
+    int Width = 500;
+
+private:
+    IconHandle picture_;
+    std::vector<std::wstring> appendix_;
+    TVersionFormat versionFormat_{vfMajor, vfMinor, vfRelease, vfBuild};
+};

@@ -27,9 +27,9 @@ DWORD ExStyleFor(const TFormStyle& style)
 
 }  // namespace
 
-HFONT CreateProgramFont(UINT dpi)
+HFONT CreateProgramFont(UINT dpi, bool bold)
 {
-    return CreateFontW(-MulDiv(12, static_cast<int>(dpi), 96), 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE,
+    return CreateFontW(-MulDiv(12, static_cast<int>(dpi), 96), 0, 0, 0, bold ? FW_BOLD : FW_NORMAL, FALSE, FALSE, FALSE,
                        SHIFTJIS_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
                        DEFAULT_PITCH | FF_DONTCARE, L"ＭＳ Ｐゴシック");
 }

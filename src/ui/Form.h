@@ -88,4 +88,4 @@ private:
 };
 
 // The program's font at a DPI: "ＭＳ Ｐゴシック", 12 pixels character height, Shift-JIS.
-HFONT CreateProgramFont(UINT dpi);
+HFONT CreateProgramFont(UINT dpi, bool bold = false);

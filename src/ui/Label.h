@@ -6,5 +6,8 @@
 
 HWND CreateLabel(TForm& form, HWND parent, const std::wstring& caption, int left96, int top96);
 
+// Gives a label created by CreateLabel a new caption, at the same place, sized to it.
+void SetLabelCaption(TForm& form, HWND label, const std::wstring& caption, bool bold = false);
+
 // The size of a caption at the program's font at 96 DPI.
-SIZE MeasureCaption(const std::wstring& caption);
+SIZE MeasureCaption(const std::wstring& caption, bool bold = false);

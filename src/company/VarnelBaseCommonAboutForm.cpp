@@ -1,0 +1,119 @@
+#include "company/VarnelBaseCommonAboutForm.h"
+
+#include <shellapi.h>
+
+#include "ui/Label.h"
+
+std::function<void(HWND owner, const std::wstring& url)> gOpenWebPage = [](HWND owner, const std::wstring& url) {
+    ShellExecuteW(owner, nullptr, url.c_str(), nullptr, nullptr, SW_SHOW);
+};
+
+namespace {
+
+TFormStyle AboutStyle()
+{
+    TFormStyle style;
+    style.Caption = L"ProgramName のバージョン情報";
+    style.Border = TFormBorder::Dialog;
+    style.ClientWidth = 500;
+    style.ClientHeight = 220;
+    return style;
+}
+
+std::wstring TrimControls(const std::wstring& text)
+{
+    size_t first = 0;
+    size_t last = text.size();
+    while (first < last && text[first] <= 32) ++first;
+    while (last > first && text[last - 1] <= 32) --last;
+    return text.substr(first, last - first);
+}
+
+std::wstring TextOf(HWND window)
+{
+    std::wstring text(static_cast<size_t>(GetWindowTextLengthW(window)) + 1, L'\0');
+    text.resize(static_cast<size_t>(GetWindowTextW(window, text.data(), static_cast<int>(text.size()))));
+    return text;
+}
+
+}  // namespace
+
+T_VarnelBaseCommonAboutForm::T_VarnelBaseCommonAboutForm() : TForm(AboutStyle())
+{
+    boldFont_.Reset(CreateProgramFont(Dpi(), true));
+    imgAppIcon = AddControl(L"STATIC", L"", WS_VISIBLE | SS_ICON | SS_CENTERIMAGE | SS_REALSIZECONTROL, 0, Handle(),
+                            {12, 12, 60, 60});
+    SetWindowLongPtrW(imgAppIcon, GWLP_ID, idImage);
+    const struct {
+        HWND* control;
+        const wchar_t* name;
+        int top;
+        int id;
+    } labels[] = {
+        {&lblProductName, L"lblProductName", 12, idProductName},
+        {&lblProductVersion, L"lblProductVersion", 32, idProductVersion},
+        {&lblCompanyName, L"lblCompanyName", 52, idCompanyName},
+        {&lblCopyright, L"lblCopyright", 72, idCopyright},
+    };
+    for (const auto& label : labels) {
+        *label.control = CreateLabel(*this, Handle(), label.name, 72, label.top);
+        SetWindowLongPtrW(*label.control, GWLP_ID, label.id);
+    }
+    SendMessageW(lblProductName, WM_SETFONT, reinterpret_cast<WPARAM>(boldFont_.Get()), FALSE);
+    SetLabelCaption(*this, lblProductName, L"lblProductName", true);
+    memAppendix = AddControl(L"EDIT", L"", WS_VISIBLE | WS_VSCROLL | ES_MULTILINE | ES_READONLY | ES_AUTOVSCROLL,
+                             WS_EX_CLIENTEDGE, Handle(), {12, 108, 487, 207}, akLeft | akTop | akRight | akBottom);
+    SetWindowLongPtrW(memAppendix, GWLP_ID, idAppendix);
+    btnClose = AddButton(L"閉じる(&C)", {340, 8, 487, 33}, IDCANCEL, akTop | akRight, [this] { btnCloseClick(); });
+    btnJumpToUserRegSite = AddButton(L"ユーザー登録ページへ(&R)", {340, 40, 487, 65}, idJumpToUserRegSite,
+                                     akTop | akRight, [this] { btnJumpToUserRegSiteClick(); });
+    btnContactSite = AddButton(L"お問い合せフォームへ(&T)", {340, 72, 487, 97}, idContactSite, akTop | akRight,
+                               [this] { btnContactSiteClick(); });
+}
+
+void T_VarnelBaseCommonAboutForm::SetPicture(HICON icon)
+{
+    picture_.Reset(icon ? CopyIcon(icon) : nullptr);
+    SendMessageW(imgAppIcon, STM_SETICON, reinterpret_cast<WPARAM>(picture_.Get()), 0);
+}
+
+void T_VarnelBaseCommonAboutForm::AddAppendix(const std::wstring& text)
+{
+    std::wstring current = TextOf(memAppendix);
+    std::wstring added = TrimControls(text);
+    std::wstring lines = current.empty() ? added : current + L"\r\n" + added;
+    SetWindowTextW(memAppendix, lines.c_str());
+}
+
+void T_VarnelBaseCommonAboutForm::OpenWebPage(const std::wstring& url) { gOpenWebPage(Handle(), url); }
+
+void T_VarnelBaseCommonAboutForm::btnCloseClick() { Close(); }
+
+void T_VarnelBaseCommonAboutForm::btnJumpToUserRegSiteClick() { OpenWebPage(RegisterURL); }
+
+void T_VarnelBaseCommonAboutForm::btnContactSiteClick() { OpenWebPage(InquiryURL); }
+
+void T_VarnelBaseCommonAboutForm::FormShow()
+{
+    EnableWindow(btnJumpToUserRegSite, !RegisterURL.empty() && EnableRegSite);
+    if (TrimControls(TextOf(memAppendix)).empty()) {
+        SetClientSize(ClientSize96().cx, 107);
+        ShowWindow(memAppendix, SW_HIDE);
+    }
+    if (!HasPicture()) {
+        ShowWindow(imgAppIcon, SW_HIDE);
+        for (HWND label : {lblProductName, lblProductVersion, lblCompanyName, lblCopyright}) {
+            RECT r{};
+            GetWindowRect(label, &r);
+            int width = MulDiv(r.right - r.left, 96, static_cast<int>(Dpi()));
+            int height = MulDiv(r.bottom - r.top, 96, static_cast<int>(Dpi()));
+            MapWindowPoints(nullptr, Handle(), reinterpret_cast<POINT*>(&r), 2);
+            int top = MulDiv(r.top, 96, static_cast<int>(Dpi()));
+            MoveControl(label, {12, top, 12 + width, top + height});
+        }
+    }
+    ShowWindow(btnJumpToUserRegSite, RegSiteButtonVisible ? SW_SHOW : SW_HIDE);
+    ShowWindow(btnContactSite, ContactButtonVisible ? SW_SHOW : SW_HIDE);
+    if (!RegSiteButtonVisible && ContactButtonVisible) MoveControl(btnContactSite, {340, 40, 487, 65});
+    SetClientSize(Width, ClientSize96().cy);
+}
