@@ -78,3 +78,24 @@ TEST(VersionFormatWriter, NormalisesToTheKnownShapes)
 }
 
 }  // namespace
+
+namespace {
+
+TEST(AboutComponent, InitialValuesAndTheNormalisingWriter)
+{
+    TCAboutForm about;
+    EXPECT_TRUE(about.VersionFormat() == (TVersionFormat{vfMajor, vfMinor, vfRelease, vfBuild}));
+    EXPECT_EQ(about.InquiryURL, L"https://www.varnel.example/inquiry/index.html");
+    EXPECT_EQ(about.RegisterURL, L"https://www.varnel.example/service/register/index.cgi");
+    EXPECT_TRUE(about.EnableRegSite && about.RegSiteButtonVisible && about.ContactButtonVisible);
+    EXPECT_FALSE(about.UseVersionInfoFromFile);
+    EXPECT_EQ(about.Width, 500);
+    EXPECT_EQ(about.Picture(), nullptr);
+    EXPECT_TRUE(about.Appendix().empty());
+    about.SetVersionFormat({});
+    EXPECT_TRUE(about.VersionFormat() == TVersionFormat{vfBuild});
+    about.SetVersionFormat({});
+    EXPECT_TRUE(about.VersionFormat() == (TVersionFormat{vfMajor, vfMinor, vfRelease}));
+}
+
+}  // namespace
