@@ -3,6 +3,7 @@
 #include <shellapi.h>
 
 #include "ui/Label.h"
+#include "ui/TextConvert.h"
 
 std::function<void(HWND owner, const std::wstring& url)> gOpenWebPage = [](HWND owner, const std::wstring& url) {
     ShellExecuteW(owner, nullptr, url.c_str(), nullptr, nullptr, SW_SHOW);
@@ -18,15 +19,6 @@ TFormStyle AboutStyle()
     style.ClientWidth = 500;
     style.ClientHeight = 220;
     return style;
-}
-
-std::wstring TrimControls(const std::wstring& text)
-{
-    size_t first = 0;
-    size_t last = text.size();
-    while (first < last && text[first] <= 32) ++first;
-    while (last > first && text[last - 1] <= 32) --last;
-    return text.substr(first, last - first);
 }
 
 std::wstring TextOf(HWND window)
@@ -80,7 +72,7 @@ void T_VarnelBaseCommonAboutForm::SetPicture(HICON icon)
 void T_VarnelBaseCommonAboutForm::AddAppendix(const std::wstring& text)
 {
     std::wstring current = TextOf(memAppendix);
-    std::wstring added = TrimControls(text);
+    std::wstring added = Trim(text);
     std::wstring lines = current.empty() ? added : current + L"\r\n" + added;
     SetWindowTextW(memAppendix, lines.c_str());
 }
@@ -96,7 +88,7 @@ void T_VarnelBaseCommonAboutForm::btnContactSiteClick() { OpenWebPage(InquiryURL
 void T_VarnelBaseCommonAboutForm::FormShow()
 {
     EnableWindow(btnJumpToUserRegSite, !RegisterURL.empty() && EnableRegSite);
-    if (TrimControls(TextOf(memAppendix)).empty()) {
+    if (Trim(TextOf(memAppendix)).empty()) {
         SetClientSize(ClientSize96().cx, 107);
         ShowWindow(memAppendix, SW_HIDE);
     }

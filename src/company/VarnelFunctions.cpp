@@ -23,15 +23,6 @@ const wchar_t* const kKeyStrings[] = {
     L"PrivateBuild", L"ProductName",    L"ProductVersion",  L"SpecialBuild",
 };
 
-std::wstring TrimControls(std::wstring s)
-{
-    size_t first = 0;
-    size_t last = s.size();
-    while (first < last && s[first] <= 0x20) ++first;
-    while (last > first && s[last - 1] <= 0x20) --last;
-    return s.substr(first, last - first);
-}
-
 }  // namespace
 
 const wchar_t* VersionInfoKeyString(TVersionInfoKey key) { return kKeyStrings[static_cast<int>(key)]; }
@@ -60,7 +51,7 @@ std::wstring GetVersionInfoValue(const std::wstring& fileName, TVersionInfoKey k
     if (!VerQueryValueW(buffer.data(), path, &value, &length) || length == 0) return {};
     const auto* text = static_cast<const wchar_t*>(value);
     std::wstring result(text, wcsnlen(text, length));
-    return TrimControls(result);
+    return Trim(result);
 }
 
 bool EndsWithText(const std::wstring& subText, const std::wstring& text)
@@ -78,9 +69,9 @@ bool EndsWithText(const std::wstring& subText, const std::wstring& text)
 std::wstring TrimFullWidth(const std::wstring& s)
 {
     const std::wstring space(1, kFullWidthSpace);
-    std::wstring r = TrimControls(s);
-    while (!r.empty() && r.front() == kFullWidthSpace) r = TrimControls(r.substr(1));
-    while (EndsWithText(space, r)) r = TrimControls(r.substr(0, r.size() - 1));
+    std::wstring r = Trim(s);
+    while (!r.empty() && r.front() == kFullWidthSpace) r = Trim(r.substr(1));
+    while (EndsWithText(space, r)) r = Trim(r.substr(0, r.size() - 1));
     return r;
 }
 

@@ -13,15 +13,6 @@
 
 namespace {
 
-std::wstring TrimControls(const std::wstring& text)
-{
-    size_t first = 0;
-    size_t last = text.size();
-    while (first < last && text[first] <= 32) ++first;
-    while (last > first && text[last - 1] <= 32) --last;
-    return text.substr(first, last - first);
-}
-
 struct TMatch {
     std::wstring name;
     DWORD attributes;
@@ -93,8 +84,8 @@ void TPEraseProcessor::EraseFolder(const std::wstring& folder)
         chain.push_back(std::move(visit));
     };
 
-    std::wstring base = TrimControls(folder);
-    if (base.empty()) base = TrimControls(TargetFolder);
+    std::wstring base = Trim(folder);
+    if (base.empty()) base = Trim(TargetFolder);
     // A blank target has no folder: refused, so the root of the current drive is never taken.
     if (base.empty()) return;
 

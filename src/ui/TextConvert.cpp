@@ -38,3 +38,12 @@ std::wstring FormatText(std::wstring_view pattern, std::initializer_list<std::ws
     }
     return out;
 }
+
+std::wstring Trim(std::wstring_view text)
+{
+    size_t first = 0;
+    size_t last = text.size();
+    while (first < last && text[first] <= 32) ++first;
+    while (last > first && text[last - 1] <= 32) --last;
+    return std::wstring(text.substr(first, last - first));
+}

@@ -6,5 +6,8 @@
 std::string ToUtf8(std::wstring_view text);
 std::wstring FromUtf8(std::string_view text);
 
+// text without the characters of codes 0 to 32 at both ends.
+std::wstring Trim(std::wstring_view text);
+
 // Replaces each "%s" or "%d" of pattern, in order, by the next argument.
 std::wstring FormatText(std::wstring_view pattern, std::initializer_list<std::wstring_view> args);
