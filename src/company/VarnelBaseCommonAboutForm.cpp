@@ -32,7 +32,6 @@ std::wstring TextOf(HWND window)
 
 T_VarnelBaseCommonAboutForm::T_VarnelBaseCommonAboutForm() : TForm(AboutStyle())
 {
-    boldFont_.Reset(CreateProgramFont(Dpi(), true));
     imgAppIcon = AddControl(L"STATIC", L"", WS_VISIBLE | SS_ICON | SS_CENTERIMAGE | SS_REALSIZECONTROL, 0, Handle(),
                             {12, 12, 60, 60});
     SetWindowLongPtrW(imgAppIcon, GWLP_ID, idImage);
@@ -51,7 +50,7 @@ T_VarnelBaseCommonAboutForm::T_VarnelBaseCommonAboutForm() : TForm(AboutStyle())
         *label.control = CreateLabel(*this, Handle(), label.name, 72, label.top);
         SetWindowLongPtrW(*label.control, GWLP_ID, label.id);
     }
-    SendMessageW(lblProductName, WM_SETFONT, reinterpret_cast<WPARAM>(boldFont_.Get()), FALSE);
+    SetControlBold(lblProductName);
     SetLabelCaption(*this, lblProductName, L"lblProductName", true);
     memAppendix = AddControl(L"EDIT", L"", WS_VISIBLE | WS_VSCROLL | ES_MULTILINE | ES_READONLY | ES_AUTOVSCROLL,
                              WS_EX_CLIENTEDGE, Handle(), {12, 108, 487, 207}, akLeft | akTop | akRight | akBottom);

@@ -59,8 +59,6 @@ protected:
     // The base layout rules.
     void FormShow() override;
 
-    GdiObject boldFont_;
-
 private:
     IconHandle picture_;
 };

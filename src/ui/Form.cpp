@@ -39,7 +39,7 @@ TForm::TForm(const TFormStyle& style) : style_(style)
     RegisterClassOnce(kFormClass, CS_DBLCLKS, GetSysColorBrush(COLOR_BTNFACE));
     CreateHandle(kFormClass, style_.Caption, StyleFor(style_.Border), ExStyleFor(style_), Application().Handle(),
                  0, 0, 0, 0);
-    ApplyDpi();
+    ApplyDpi({style_.ClientWidth, style_.ClientHeight});
 }
 
 TForm::~TForm() { DestroyHandle(); }
@@ -52,24 +52,37 @@ UINT TForm::Dpi() const
 
 int TForm::Scale(int pixels96) const { return MulDiv(pixels96, static_cast<int>(Dpi()), 96); }
 
-void TForm::ApplyDpi()
+void TForm::ApplyDpi(SIZE client96)
 {
+    appliedDpi_ = Dpi();
     font_.Reset(CreateProgramFont(Dpi()));
-    RECT frame{0, 0, Scale(style_.ClientWidth), Scale(style_.ClientHeight)};
+    boldFont_.Reset(CreateProgramFont(Dpi(), true));
+    RECT frame{0, 0, Scale(client96.cx), Scale(client96.cy)};
     AdjustWindowRectExForDpi(&frame, static_cast<DWORD>(GetWindowLongPtrW(Handle(), GWL_STYLE)), FALSE,
                              static_cast<DWORD>(GetWindowLongPtrW(Handle(), GWL_EXSTYLE)), Dpi());
     SetWindowPos(Handle(), nullptr, 0, 0, frame.right - frame.left, frame.bottom - frame.top,
                  SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     for (const Child& child : children_)
-        SendMessageW(child.handle, WM_SETFONT, reinterpret_cast<WPARAM>(Font()), TRUE);
+        SendMessageW(child.handle, WM_SETFONT, reinterpret_cast<WPARAM>(child.bold ? boldFont_.Get() : Font()), TRUE);
     LayOut();
+}
+
+void TForm::SetControlBold(HWND child)
+{
+    for (Child& known : children_) {
+        if (known.handle == child) {
+            known.bold = true;
+            SendMessageW(child, WM_SETFONT, reinterpret_cast<WPARAM>(boldFont_.Get()), TRUE);
+        }
+    }
 }
 
 SIZE TForm::ClientSize96() const
 {
     RECT client{};
     GetClientRect(Handle(), &client);
-    int dpi = static_cast<int>(Dpi());
+    // The client area is sized for the DPI last applied (during a DPI change, not yet the new one).
+    int dpi = static_cast<int>(appliedDpi_);
     return {MulDiv(client.right, 96, dpi), MulDiv(client.bottom, 96, dpi)};
 }
 
@@ -253,7 +266,7 @@ LRESULT TForm::WndProc(UINT msg, WPARAM wParam, LPARAM lParam)
         LayOut();
         break;
     case WM_DPICHANGED: {
-        ApplyDpi();
+        ApplyDpi(ClientSize96());
         const RECT* suggested = reinterpret_cast<const RECT*>(lParam);
         SetWindowPos(Handle(), nullptr, suggested->left, suggested->top, 0, 0,
                      SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);

@@ -51,6 +51,8 @@ public:
     UINT Dpi() const;
     int Scale(int pixels96) const;
     HFONT Font() const { return static_cast<HFONT>(font_.Get()); }
+    // Draws a control in the bold variant of the program's font, at every DPI.
+    void SetControlBold(HWND child);
 
     // Creates a child control at a 96-DPI rectangle of its parent (the form or a control of
     // it); the form keeps the rectangle to lay the control out again when the DPI changes.
@@ -74,16 +76,20 @@ private:
         HWND handle;
         RECT bounds96;  // as laid out for the designed client size
         unsigned anchors;
+        bool bold = false;
     };
-    void ApplyDpi();
+    // Fonts and sizes for the window's DPI, with the client area at the given 96-DPI size.
+    void ApplyDpi(SIZE client96);
     void LayOut();
     void CenterOnScreen();
 
     TFormStyle style_;
     GdiObject font_;
+    GdiObject boldFont_;
     std::vector<Child> children_;
     bool centred_ = false;
     bool modal_ = false;
+    UINT appliedDpi_ = 96;
     std::map<int, std::function<void()>> clicks_;
 };
 

@@ -72,6 +72,10 @@ Seen ShowAndRead(TCAboutForm& about, const std::function<void(HWND)>& finish)
         seen.contactShown = IsWindowVisible(item(Ids::idContactSite));
         seen.contactEnabled = IsWindowEnabled(item(Ids::idContactSite));
         seen.productLabel = InParent(item(Ids::idProductName));
+        // A DPI change lays the window out again; the product name stays bold.
+        RECT frame{};
+        GetWindowRect(window, &frame);
+        SendMessageW(window, WM_DPICHANGED, MAKEWPARAM(96, 96), reinterpret_cast<LPARAM>(&frame));
         LOGFONTW font{};
         GetObjectW(reinterpret_cast<HFONT>(SendMessageW(item(Ids::idProductName), WM_GETFONT, 0, 0)), sizeof(font), &font);
         seen.productBold = font.lfWeight >= FW_BOLD;
