@@ -21,13 +21,6 @@ TFormStyle AboutStyle()
     return style;
 }
 
-std::wstring TextOf(HWND window)
-{
-    std::wstring text(static_cast<size_t>(GetWindowTextLengthW(window)) + 1, L'\0');
-    text.resize(static_cast<size_t>(GetWindowTextW(window, text.data(), static_cast<int>(text.size()))));
-    return text;
-}
-
 }  // namespace
 
 T_VarnelBaseCommonAboutForm::T_VarnelBaseCommonAboutForm() : TForm(AboutStyle())
@@ -70,7 +63,7 @@ void T_VarnelBaseCommonAboutForm::SetPicture(HICON icon)
 
 void T_VarnelBaseCommonAboutForm::AddAppendix(const std::wstring& text)
 {
-    std::wstring current = TextOf(memAppendix);
+    std::wstring current = WindowText(memAppendix);
     std::wstring added = Trim(text);
     std::wstring lines = current.empty() ? added : current + L"\r\n" + added;
     SetWindowTextW(memAppendix, lines.c_str());
@@ -87,20 +80,15 @@ void T_VarnelBaseCommonAboutForm::btnContactSiteClick() { OpenWebPage(InquiryURL
 void T_VarnelBaseCommonAboutForm::FormShow()
 {
     EnableWindow(btnJumpToUserRegSite, !RegisterURL.empty() && EnableRegSite);
-    if (Trim(TextOf(memAppendix)).empty()) {
+    if (Trim(WindowText(memAppendix)).empty()) {
         SetClientSize(ClientSize96().cx, 107);
         ShowWindow(memAppendix, SW_HIDE);
     }
     if (!HasPicture()) {
         ShowWindow(imgAppIcon, SW_HIDE);
         for (HWND label : {lblProductName, lblProductVersion, lblCompanyName, lblCopyright}) {
-            RECT r{};
-            GetWindowRect(label, &r);
-            int width = MulDiv(r.right - r.left, 96, static_cast<int>(Dpi()));
-            int height = MulDiv(r.bottom - r.top, 96, static_cast<int>(Dpi()));
-            MapWindowPoints(nullptr, Handle(), reinterpret_cast<POINT*>(&r), 2);
-            int top = MulDiv(r.top, 96, static_cast<int>(Dpi()));
-            MoveControl(label, {12, top, 12 + width, top + height});
+            RECT r = ControlBounds(label);
+            MoveControl(label, {12, r.top, 12 + (r.right - r.left), r.bottom});
         }
     }
     ShowWindow(btnJumpToUserRegSite, RegSiteButtonVisible ? SW_SHOW : SW_HIDE);

@@ -1,5 +1,7 @@
 #include "company/VarnelException.h"
 
+#include "ui/TextConvert.h"
+
 std::unique_ptr<TCMessageProvider> gExceptionMsgProvider;
 
 void InitializeVarnelException()
@@ -10,13 +12,6 @@ void InitializeVarnelException()
 void FinalizeVarnelException() { gExceptionMsgProvider.reset(); }
 
 namespace {
-
-bool IsBlank(const std::wstring& text)
-{
-    for (wchar_t c : text)
-        if (c > 32) return false;
-    return true;
-}
 
 std::wstring DefaultText(std::type_index iClass) { return gExceptionMsgProvider->Message(iClass, {}, 0); }
 
@@ -32,7 +27,7 @@ ECException::ECException() : ECException(std::type_index(typeid(ECException))) {
 ECException::ECException(std::type_index iClass) : Exception(DefaultText(iClass)) {}
 
 ECException::ECException(std::type_index iClass, const std::wstring& iMsg, int iCode)
-    : Exception(IsBlank(iMsg) ? DefaultText(iClass) : iMsg), ErrorCode(iCode), MessageKind(16)
+    : Exception(Trim(iMsg).empty() ? DefaultText(iClass) : iMsg), ErrorCode(iCode), MessageKind(16)
 {
 }
 

@@ -41,6 +41,9 @@ public:
     void Run();
     // Handles every message already waiting, then returns.
     void ProcessMessages();
+    // Handles one message as every loop of the program does (dialog keys first); false for
+    // the quit request.
+    bool HandleMessage(MSG& msg);
     void Terminate();
     bool Terminated() const { return terminated_; }
 
@@ -62,7 +65,6 @@ public:
 
 private:
     static LRESULT CALLBACK AppWndProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
-    bool HandleMessage(MSG& msg);
     void DestroyReleased(TForm* form);
 
     std::wstring title_;

@@ -141,6 +141,13 @@ HWND TForm::AddButton(const std::wstring& caption, RECT bounds96, int id, unsign
     return button;
 }
 
+RECT TForm::ControlBounds(HWND child) const
+{
+    for (const Child& known : children_)
+        if (known.handle == child) return known.bounds96;
+    return {};
+}
+
 void TForm::MoveControl(HWND child, RECT bounds96)
 {
     for (Child& known : children_)
@@ -218,10 +225,7 @@ void TForm::ShowModal()
             if (got == 0) PostQuitMessage(static_cast<int>(msg.wParam));
             break;
         }
-        if (!IsDialogMessageW(Handle(), &msg)) {
-            TranslateMessage(&msg);
-            DispatchMessageW(&msg);
-        }
+        Application().HandleMessage(msg);
     }
     modal_ = false;
     for (HWND window : disabled)

@@ -65,6 +65,8 @@ public:
                    std::function<void()> onClick);
     // Moves a control to a new 96-DPI rectangle (its anchors then keep that rectangle).
     void MoveControl(HWND child, RECT bounds96);
+    // The 96-DPI rectangle a control is laid out at (empty for one the form does not place).
+    RECT ControlBounds(HWND child) const;
 
 protected:
     // Runs each time the form becomes visible. An exception is shown and the form still opens.

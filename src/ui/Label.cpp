@@ -22,11 +22,7 @@ HWND CreateLabel(TForm& form, HWND parent, const std::wstring& caption, int left
 void SetLabelCaption(TForm& form, HWND label, const std::wstring& caption, bool bold)
 {
     SetWindowTextW(label, caption.c_str());
-    RECT r{};
-    GetWindowRect(label, &r);
-    MapWindowPoints(nullptr, GetParent(label), reinterpret_cast<POINT*>(&r), 2);
-    int left = MulDiv(r.left, 96, static_cast<int>(form.Dpi()));
-    int top = MulDiv(r.top, 96, static_cast<int>(form.Dpi()));
+    RECT r = form.ControlBounds(label);
     SIZE size = MeasureCaption(caption, bold);
-    form.MoveControl(label, {left, top, left + size.cx, top + size.cy});
+    form.MoveControl(label, {r.left, r.top, r.left + size.cx, r.top + size.cy});
 }

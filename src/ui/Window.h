@@ -32,3 +32,7 @@ private:
     HWND handle_ = nullptr;
 };
 
+// A window's text.
+std::wstring WindowText(HWND window);
+// A child window's rectangle in its parent's client coordinates.
+RECT BoundsInParent(HWND child);

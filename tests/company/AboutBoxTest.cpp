@@ -8,17 +8,11 @@
 #include "company/VarnelGUICommonAboutForm.h"
 #include "support/TestSupport.h"
 #include "ui/Application.h"
+#include "ui/Window.h"
 
 namespace {
 
 using Ids = T_VarnelBaseCommonAboutForm;
-
-std::wstring TextOf(HWND window)
-{
-    wchar_t buffer[512]{};
-    GetWindowTextW(window, buffer, 512);
-    return buffer;
-}
 
 // What the about window shows, read from another thread while it is up.
 struct Seen {
@@ -31,14 +25,6 @@ struct Seen {
     RECT productLabel{}, contact{}, memo{}, close{};
 };
 
-RECT InParent(HWND child)
-{
-    RECT r{};
-    GetWindowRect(child, &r);
-    MapWindowPoints(nullptr, GetParent(child), reinterpret_cast<POINT*>(&r), 2);
-    return r;
-}
-
 // Shows the about box; a second thread waits for it, reads it, then does finish (closing it).
 Seen ShowAndRead(TCAboutForm& about, const std::function<void(HWND)>& finish)
 {
@@ -48,7 +34,7 @@ Seen ShowAndRead(TCAboutForm& about, const std::function<void(HWND)>& finish)
         WaitFor(
             [&] {
                 window = FindWindowW(L"PofuttoEraseForm", nullptr);
-                while (window && !(IsWindowVisible(window) && TextOf(window).find(L"のバージョン情報") != std::wstring::npos))
+                while (window && !(IsWindowVisible(window) && WindowText(window).find(L"のバージョン情報") != std::wstring::npos))
                     window = FindWindowExW(nullptr, window, L"PofuttoEraseForm", nullptr);
                 return window != nullptr;
             },
@@ -56,12 +42,12 @@ Seen ShowAndRead(TCAboutForm& about, const std::function<void(HWND)>& finish)
         if (!window) return;
         seen.found = true;
         auto item = [&](int id) { return GetDlgItem(window, id); };
-        seen.caption = TextOf(window);
-        seen.product = TextOf(item(Ids::idProductName));
-        seen.version = TextOf(item(Ids::idProductVersion));
-        seen.company = TextOf(item(Ids::idCompanyName));
-        seen.copyright = TextOf(item(Ids::idCopyright));
-        seen.appendix = TextOf(item(Ids::idAppendix));
+        seen.caption = WindowText(window);
+        seen.product = WindowText(item(Ids::idProductName));
+        seen.version = WindowText(item(Ids::idProductVersion));
+        seen.company = WindowText(item(Ids::idCompanyName));
+        seen.copyright = WindowText(item(Ids::idCopyright));
+        seen.appendix = WindowText(item(Ids::idAppendix));
         RECT client{};
         GetClientRect(window, &client);
         seen.client = {client.right, client.bottom};
@@ -71,7 +57,7 @@ Seen ShowAndRead(TCAboutForm& about, const std::function<void(HWND)>& finish)
         seen.regEnabled = IsWindowEnabled(item(Ids::idJumpToUserRegSite));
         seen.contactShown = IsWindowVisible(item(Ids::idContactSite));
         seen.contactEnabled = IsWindowEnabled(item(Ids::idContactSite));
-        seen.productLabel = InParent(item(Ids::idProductName));
+        seen.productLabel = BoundsInParent(item(Ids::idProductName));
         // A DPI change lays the window out again; the product name stays bold.
         RECT frame{};
         GetWindowRect(window, &frame);
@@ -79,9 +65,9 @@ Seen ShowAndRead(TCAboutForm& about, const std::function<void(HWND)>& finish)
         LOGFONTW font{};
         GetObjectW(reinterpret_cast<HFONT>(SendMessageW(item(Ids::idProductName), WM_GETFONT, 0, 0)), sizeof(font), &font);
         seen.productBold = font.lfWeight >= FW_BOLD;
-        seen.contact = InParent(item(Ids::idContactSite));
-        seen.memo = InParent(item(Ids::idAppendix));
-        seen.close = InParent(item(IDCANCEL));
+        seen.contact = BoundsInParent(item(Ids::idContactSite));
+        seen.memo = BoundsInParent(item(Ids::idAppendix));
+        seen.close = BoundsInParent(item(IDCANCEL));
         finish(window);
     });
     about.ShowAbout();
@@ -243,8 +229,8 @@ TEST(AboutBox, VersionThatIsNotFourIntegersIsShownAndTheWindowStillOpens)
     std::thread reader([&] {
         WaitFor([&] { return form.Visible(); }, std::chrono::seconds(10));
         wasVisible = form.Visible();
-        versionLabel = TextOf(form.lblProductVersion);
-        caption = TextOf(form.Handle());
+        versionLabel = WindowText(form.lblProductVersion);
+        caption = WindowText(form.Handle());
         PostMessageW(form.Handle(), WM_CLOSE, 0, 0);
     });
     form.ShowModal();

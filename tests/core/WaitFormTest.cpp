@@ -8,24 +8,9 @@
 #include "core/PEraseWaitDlg.h"
 #include "support/TestSupport.h"
 #include "ui/Application.h"
+#include "ui/Window.h"
 
 namespace {
-
-std::wstring TextOf(HWND window)
-{
-    wchar_t buffer[256]{};
-    GetWindowTextW(window, buffer, 256);
-    return buffer;
-}
-
-// A window's rectangle in its parent's client coordinates.
-RECT InParent(HWND window)
-{
-    RECT r{};
-    GetWindowRect(window, &r);
-    MapWindowPoints(nullptr, GetParent(window), reinterpret_cast<POINT*>(&r), 2);
-    return r;
-}
 
 bool operator==(const RECT& a, const RECT& b)
 {
@@ -65,7 +50,7 @@ TEST_F(WaitWindow, IsOneBorderlessTopmostWindowCreatedHidden)
     EXPECT_TRUE(style & WS_POPUP);
     EXPECT_FALSE(style & (WS_CAPTION | WS_SYSMENU | WS_THICKFRAME | WS_MINIMIZEBOX | WS_MAXIMIZEBOX | WS_BORDER));
     EXPECT_TRUE(exStyle & WS_EX_TOPMOST);
-    EXPECT_EQ(Narrow(TextOf(form.Handle())), "_frmWait");
+    EXPECT_EQ(Narrow(WindowText(form.Handle())), "_frmWait");
     EXPECT_NE(Application().MainForm(), &form);
     EXPECT_EQ(GetWindow(form.Handle(), GW_OWNER), Application().Handle());
 }
@@ -83,16 +68,16 @@ TEST_F(WaitWindow, LayoutAndTexts)
     EXPECT_NEAR((frame.left + frame.right) / 2, GetSystemMetrics(SM_CXSCREEN) / 2, 1);
     EXPECT_NEAR((frame.top + frame.bottom) / 2, GetSystemMetrics(SM_CYSCREEN) / 2, 1);
 
-    EXPECT_TRUE(InParent(form.Panel1->Handle()) == (RECT{0, 0, form.Scale(312), form.Scale(88)}));
+    EXPECT_TRUE(BoundsInParent(form.Panel1->Handle()) == (RECT{0, 0, form.Scale(312), form.Scale(88)}));
     EXPECT_TRUE(form.Panel1->InnerRect() == (RECT{2, 2, form.Scale(312) - 2, form.Scale(88) - 2}));
-    EXPECT_EQ(Narrow(TextOf(form.Label1)), "ファイル削除中... しばらくお待ちください。");
-    RECT label = InParent(form.Label1);
+    EXPECT_EQ(Narrow(WindowText(form.Label1)), "ファイル削除中... しばらくお待ちください。");
+    RECT label = BoundsInParent(form.Label1);
     EXPECT_EQ(label.left, form.Scale(12));
     EXPECT_EQ(label.top, form.Scale(8));
     EXPECT_EQ(GetParent(form.Label1), form.Panel1->Handle());
     // The animation fills its area at (2, 26), 308 x 60, and shows the clip centred.
     HWND host = GetParent(form.aniErasing->Handle());
-    EXPECT_TRUE(InParent(host) == (RECT{form.Scale(2), form.Scale(26), form.Scale(310), form.Scale(86)}));
+    EXPECT_TRUE(BoundsInParent(host) == (RECT{form.Scale(2), form.Scale(26), form.Scale(310), form.Scale(86)}));
     EXPECT_EQ(GetParent(host), form.Panel1->Handle());
     LONG style = GetWindowLongW(form.aniErasing->Handle(), GWL_STYLE);
     EXPECT_TRUE(style & ACS_CENTER);

@@ -2,14 +2,9 @@
 
 #include <chrono>
 
-namespace {
+#include "ui/Window.h"
 
-std::wstring TextOf(HWND window)
-{
-    wchar_t buffer[1024]{};
-    GetWindowTextW(window, buffer, 1024);
-    return buffer;
-}
+namespace {
 
 std::wstring ClassOf(HWND window)
 {
@@ -54,13 +49,13 @@ void BoxWatcher::Watch()
         std::wstring cls = ClassOf(child);
         LONG style = GetWindowLongW(child, GWL_STYLE);
         if (_wcsicmp(cls.c_str(), L"Button") == 0 && IsWindowVisible(child)) {
-            seen_.buttons.push_back(TextOf(child));
-            if (TextOf(child) == press_) pressThis = child;
+            seen_.buttons.push_back(WindowText(child));
+            if (WindowText(child) == press_) pressThis = child;
         } else if (_wcsicmp(cls.c_str(), L"Static") == 0) {
             if ((style & SS_TYPEMASK) == SS_ICON)
                 seen_.hasIcon = SendMessageW(child, STM_GETICON, 0, 0) != 0;
             else if (GetDlgCtrlID(child) == 0xFFFF)
-                seen_.text = TextOf(child);
+                seen_.text = WindowText(child);
         }
     }
     if (pressThis) SendMessageW(pressThis, BM_CLICK, 0, 0);

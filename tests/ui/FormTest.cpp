@@ -4,6 +4,7 @@
 
 #include "support/TestSupport.h"
 #include "ui/Application.h"
+#include "ui/Window.h"
 #include "ui/Form.h"
 
 namespace {
@@ -24,14 +25,6 @@ public:
     int actions = 0;
 };
 
-RECT InClient(HWND child)
-{
-    RECT r{};
-    GetWindowRect(child, &r);
-    MapWindowPoints(nullptr, GetParent(child), reinterpret_cast<POINT*>(&r), 2);
-    return r;
-}
-
 TEST(Forms, ButtonClickRunsItsHandler)
 {
     Sample form;
@@ -47,16 +40,16 @@ TEST(Forms, AnchorsFollowTheClientSize)
     SIZE size = form.ClientSize96();
     EXPECT_EQ(size.cx, 600);
     EXPECT_EQ(size.cy, 300);
-    RECT button = InClient(form.action);
+    RECT button = BoundsInParent(form.action);
     EXPECT_EQ(button.left, form.Scale(440));
     EXPECT_EQ(button.right - button.left, form.Scale(147));
-    RECT memo = InClient(form.memo);
+    RECT memo = BoundsInParent(form.memo);
     EXPECT_EQ(memo.left, form.Scale(12));
     EXPECT_EQ(memo.right - memo.left, form.Scale(575));
     EXPECT_EQ(memo.bottom, form.Scale(287));
     form.MoveControl(form.action, {340, 72, 487, 97});
-    EXPECT_EQ(InClient(form.action).top, form.Scale(72));
-    EXPECT_EQ(InClient(form.action).left, form.Scale(440));
+    EXPECT_EQ(BoundsInParent(form.action).top, form.Scale(72));
+    EXPECT_EQ(BoundsInParent(form.action).left, form.Scale(440));
 }
 
 TEST(Forms, ModalShowDisablesTheOthersAndEscapePressesCancel)
