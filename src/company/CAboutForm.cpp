@@ -3,8 +3,8 @@
 #include "company/VarnelFunctions.h"
 #include "company/VarnelGUICommonAboutForm.h"
 #include "ui/Application.h"
-#include "core/IntText.h"
 #include "ui/ExePath.h"
+#include "ui/IntText.h"
 #include "ui/TextConvert.h"
 
 namespace {

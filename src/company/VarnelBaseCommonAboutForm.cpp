@@ -48,11 +48,15 @@ T_VarnelBaseCommonAboutForm::T_VarnelBaseCommonAboutForm() : TForm(AboutStyle())
     memAppendix = AddControl(L"EDIT", L"", WS_VISIBLE | WS_VSCROLL | ES_MULTILINE | ES_READONLY | ES_AUTOVSCROLL,
                              WS_EX_CLIENTEDGE, Handle(), {12, 108, 487, 207}, akLeft | akTop | akRight | akBottom);
     SetWindowLongPtrW(memAppendix, GWLP_ID, idAppendix);
-    btnClose = AddButton(L"閉じる(&C)", {340, 8, 487, 33}, IDCANCEL, akTop | akRight, [this] { btnCloseClick(); });
-    btnJumpToUserRegSite = AddButton(L"ユーザー登録ページへ(&R)", {340, 40, 487, 65}, idJumpToUserRegSite,
-                                     akTop | akRight, [this] { btnJumpToUserRegSiteClick(); });
-    btnContactSite = AddButton(L"お問い合せフォームへ(&T)", {340, 72, 487, 97}, idContactSite, akTop | akRight,
-                               [this] { btnContactSiteClick(); });
+    btnClose = std::make_unique<TButton>(*this, TBounds{340, 8, 147, 25}, akTop | akRight, L"閉じる(&C)");
+    btnClose->SetCancel(true);
+    btnClose->OnClick = [this] { btnCloseClick(); };
+    btnJumpToUserRegSite = std::make_unique<TButton>(*this, TBounds{340, 40, 147, 25}, akTop | akRight,
+                                                     L"ユーザー登録ページへ(&R)", idJumpToUserRegSite);
+    btnJumpToUserRegSite->OnClick = [this] { btnJumpToUserRegSiteClick(); };
+    btnContactSite = std::make_unique<TButton>(*this, TBounds{340, 72, 147, 25}, akTop | akRight,
+                                               L"お問い合せフォームへ(&T)", idContactSite);
+    btnContactSite->OnClick = [this] { btnContactSiteClick(); };
 }
 
 void T_VarnelBaseCommonAboutForm::SetPicture(HICON icon)
@@ -79,7 +83,7 @@ void T_VarnelBaseCommonAboutForm::btnContactSiteClick() { OpenWebPage(InquiryURL
 
 void T_VarnelBaseCommonAboutForm::FormShow()
 {
-    EnableWindow(btnJumpToUserRegSite, !RegisterURL.empty() && EnableRegSite);
+    btnJumpToUserRegSite->SetEnabled(!RegisterURL.empty() && EnableRegSite);
     if (Trim(WindowText(memAppendix)).empty()) {
         SetClientSize(ClientSize96().cx, 107);
         ShowWindow(memAppendix, SW_HIDE);
@@ -91,8 +95,9 @@ void T_VarnelBaseCommonAboutForm::FormShow()
             MoveControl(label, {12, r.top, 12 + (r.right - r.left), r.bottom});
         }
     }
-    ShowWindow(btnJumpToUserRegSite, RegSiteButtonVisible ? SW_SHOW : SW_HIDE);
-    ShowWindow(btnContactSite, ContactButtonVisible ? SW_SHOW : SW_HIDE);
-    if (!RegSiteButtonVisible && ContactButtonVisible) MoveControl(btnContactSite, {340, 40, 487, 65});
+    btnJumpToUserRegSite->SetVisible(RegSiteButtonVisible);
+    btnContactSite->SetVisible(ContactButtonVisible);
+    if (!RegSiteButtonVisible && ContactButtonVisible)
+        MoveControl(btnContactSite->Handle(), TBounds{340, 40, 147, 25}.Rect());
     SetClientSize(Width, ClientSize96().cy);
 }

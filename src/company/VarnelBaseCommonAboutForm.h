@@ -1,9 +1,11 @@
 #pragma once
 // The about window's layout, its buttons and the layout rules applied when it is shown.
 #include <functional>
+#include <memory>
 #include <string>
 
 #include "company/CAboutForm.h"
+#include "ui/Button.h"
 #include "ui/Form.h"
 #include "ui/Handles.h"
 
@@ -24,9 +26,9 @@ public:
     HWND lblCompanyName;
     HWND lblCopyright;
     HWND memAppendix;
-    HWND btnClose;
-    HWND btnJumpToUserRegSite;
-    HWND btnContactSite;
+    std::unique_ptr<TButton> btnClose;
+    std::unique_ptr<TButton> btnJumpToUserRegSite;
+    std::unique_ptr<TButton> btnContactSite;
 
     void SetRegisterURL(const std::wstring& value) { RegisterURL = value; }
     void SetInquiryURL(const std::wstring& value) { InquiryURL = value; }

@@ -4,7 +4,7 @@
 
 #include <memory>
 
-#include "core/IntText.h"
+#include "ui/IntText.h"
 #include "core/ProfileFile.h"
 #include "ui/ExePath.h"
 

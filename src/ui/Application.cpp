@@ -4,6 +4,7 @@
 
 #include "ui/ExePath.h"
 #include "ui/Form.h"
+#include "ui/MessageBox.h"
 
 namespace {
 
@@ -160,9 +161,7 @@ void TApplication::ShowException(const std::exception& e)
         OnException(e);
         return;
     }
-    std::wstring text = ExceptionDisplayText(ExceptionText(e));
-    HWND owner = GetActiveWindow();
-    MessageBoxW(owner ? owner : handle_, text.c_str(), title_.c_str(), MB_OK | MB_ICONERROR);
+    MessageDlg(ExceptionDisplayText(ExceptionText(e)), TMsgDlgType::Error, TMsgDlgButtons::Ok, title_);
 }
 
 void TApplication::HandleException() noexcept

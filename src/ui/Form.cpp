@@ -1,21 +1,39 @@
 #include "ui/Form.h"
 
+#include <algorithm>
+
 #include "ui/Application.h"
+#include "ui/Button.h"
+#include "ui/Control.h"
 
 namespace {
 
 constexpr wchar_t kFormClass[] = L"PofuttoEraseForm";
 
-DWORD StyleFor(TFormBorder border)
+DWORD StyleFor(const TFormStyle& style)
 {
-    switch (border) {
+    DWORD menu = style.SystemMenu ? WS_SYSMENU : 0;
+    switch (style.Border) {
     case TFormBorder::None: return WS_POPUP | WS_CLIPCHILDREN;
-    case TFormBorder::Dialog: return WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN;
+    case TFormBorder::Dialog: return WS_POPUP | WS_CAPTION | menu | WS_CLIPCHILDREN;
     case TFormBorder::Sizeable:
-        return WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_THICKFRAME | WS_MINIMIZEBOX | WS_MAXIMIZEBOX |
-               WS_CLIPCHILDREN;
+        return WS_POPUP | WS_CAPTION | menu | WS_THICKFRAME | WS_MINIMIZEBOX | WS_MAXIMIZEBOX | WS_CLIPCHILDREN;
     }
     return WS_POPUP;
+}
+
+// Where a control's edges go along one axis when its parent grows from design to now.
+void Stretch(LONG& low, LONG& high, bool anchorLow, bool anchorHigh, int design, int now)
+{
+    if (anchorHigh) {
+        if (!anchorLow) low += now - design;
+        high += now - design;
+    } else if (!anchorLow && design > 0) {
+        // Neither edge: the centre keeps its fraction of the parent's extent.
+        LONG size = high - low;
+        low = MulDiv(low + high, now, 2 * design) - size / 2;
+        high = low + size;
+    }
 }
 
 DWORD ExStyleFor(const TFormStyle& style)
@@ -37,8 +55,8 @@ HFONT CreateProgramFont(UINT dpi, bool bold)
 TForm::TForm(const TFormStyle& style) : style_(style)
 {
     RegisterClassOnce(kFormClass, CS_DBLCLKS, GetSysColorBrush(COLOR_BTNFACE));
-    CreateHandle(kFormClass, style_.Caption, StyleFor(style_.Border), ExStyleFor(style_), Application().Handle(),
-                 0, 0, 0, 0);
+    CreateHandle(kFormClass, style_.Caption, StyleFor(style_), ExStyleFor(style_),
+                 style_.Owner ? style_.Owner : Application().Handle(), 0, 0, 0, 0);
     ApplyDpi({style_.ClientWidth, style_.ClientHeight});
 }
 
@@ -96,23 +114,15 @@ void TForm::SetClientSize(int width96, int height96)
     LayOut();
 }
 
-// Places every control from its designed rectangle: an edge anchored on the right or bottom
-// keeps its distance to that edge of the client area as it is now.
+// Places every control from its designed rectangle by its anchors, for the client area as it
+// is now.
 void TForm::LayOut()
 {
     SIZE now = ClientSize96();
-    int dx = now.cx - style_.ClientWidth;
-    int dy = now.cy - style_.ClientHeight;
     for (const Child& child : children_) {
         RECT r = child.bounds96;
-        if (child.anchors & akRight) {
-            if (!(child.anchors & akLeft)) r.left += dx;
-            r.right += dx;
-        }
-        if (child.anchors & akBottom) {
-            if (!(child.anchors & akTop)) r.top += dy;
-            r.bottom += dy;
-        }
+        Stretch(r.left, r.right, child.anchors & akLeft, child.anchors & akRight, style_.ClientWidth, now.cx);
+        Stretch(r.top, r.bottom, child.anchors & akTop, child.anchors & akBottom, style_.ClientHeight, now.cy);
         MoveWindow(child.handle, Scale(r.left), Scale(r.top), Scale(r.right - r.left), Scale(r.bottom - r.top),
                    TRUE);
     }
@@ -129,16 +139,6 @@ HWND TForm::AddControl(const wchar_t* className, const std::wstring& text, DWORD
     SendMessageW(child, WM_SETFONT, reinterpret_cast<WPARAM>(Font()), FALSE);
     children_.push_back({child, bounds96, anchors});
     return child;
-}
-
-HWND TForm::AddButton(const std::wstring& caption, RECT bounds96, int id, unsigned anchors,
-                      std::function<void()> onClick)
-{
-    HWND button = AddControl(L"BUTTON", caption, WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON, 0, Handle(), bounds96,
-                             anchors);
-    SetWindowLongPtrW(button, GWLP_ID, id);
-    clicks_[id] = std::move(onClick);
-    return button;
 }
 
 RECT TForm::ControlBounds(HWND child) const
@@ -197,8 +197,55 @@ bool TForm::Visible() const { return Handle() && IsWindowVisible(Handle()); }
 
 void TForm::Close() { SendMessageW(Handle(), WM_CLOSE, 0, 0); }
 
-void TForm::ShowModal()
+void TForm::DoClose()
 {
+    if (modal_) {
+        if (modalResult_ == TModalResult::None) modalResult_ = TModalResult::Cancel;
+        modal_ = false;
+    }
+    Hide();
+    if (Application().MainForm() == this) Application().Terminate();
+}
+
+void TForm::SetModalResult(TModalResult result)
+{
+    modalResult_ = result;
+    if (result != TModalResult::None) DoClose();
+}
+
+int TForm::Register(TControl& control, int id)
+{
+    if (id == 0) id = nextId_++;
+    std::erase_if(controls_, [&](const auto& entry) { return entry.second == &control; });
+    controls_.emplace_back(id, &control);
+    return id;
+}
+
+void TForm::Forget(TControl& control)
+{
+    std::erase_if(controls_, [&](const auto& entry) { return entry.second == &control; });
+    std::erase_if(children_, [&](const Child& child) { return child.handle == control.Handle(); });
+    if (defaultButton_ && static_cast<TControl*>(defaultButton_) == &control) defaultButton_ = nullptr;
+}
+
+TControl* TForm::FindControl(int id) const
+{
+    for (const auto& [known, control] : controls_)
+        if (known == id) return control;
+    return nullptr;
+}
+
+void TForm::RestoreFocus()
+{
+    HWND target = lastFocus_;
+    if (!target || !IsChild(Handle(), target) || !IsWindowVisible(target) || !IsWindowEnabled(target))
+        target = GetNextDlgTabItem(Handle(), nullptr, FALSE);
+    if (target) SetFocus(target);
+}
+
+TModalResult TForm::ShowModal()
+{
+    HWND wasActive = GetActiveWindow();
     // The thread's other windows take no input while this one is up.
     std::vector<HWND> disabled;
     EnumThreadWindows(
@@ -212,6 +259,7 @@ void TForm::ShowModal()
     for (HWND window : disabled) EnableWindow(window, FALSE);
 
     modal_ = true;
+    modalResult_ = TModalResult::None;
     try {
         Show();
     } catch (...) {
@@ -230,7 +278,9 @@ void TForm::ShowModal()
     modal_ = false;
     for (HWND window : disabled)
         if (IsWindow(window)) EnableWindow(window, TRUE);
+    if (wasActive && wasActive != Handle() && IsWindow(wasActive)) SetActiveWindow(wasActive);
     Hide();
+    return modalResult_;
 }
 
 void TForm::Release() { Application().Release(*this); }
@@ -248,18 +298,37 @@ LRESULT TForm::WndProc(UINT msg, WPARAM wParam, LPARAM lParam)
         }
         break;
     case WM_CLOSE:
-        modal_ = false;
-        Hide();
-        if (Application().MainForm() == this) Application().Terminate();
+        if (CloseQuery()) DoClose();
         return 0;
-    case WM_COMMAND: {
-        auto click = clicks_.find(LOWORD(wParam));
-        if (HIWORD(wParam) == BN_CLICKED && click != clicks_.end() && click->second) {
-            click->second();
+    case WM_COMMAND:
+        // The dialog keys send IDOK and IDCANCEL too; only a control of that id answers them.
+        if (TControl* control = FindControl(LOWORD(wParam))) {
+            control->Command(HIWORD(wParam));
             return 0;
         }
         break;
+    case WM_NOTIFY: {
+        auto* header = reinterpret_cast<NMHDR*>(lParam);
+        TControl* control = FindControl(static_cast<int>(header->idFrom));
+        LRESULT result = 0;
+        if (control && control->Handle() == header->hwndFrom && control->Notify(*header, result)) return result;
+        break;
     }
+    case DM_GETDEFID:
+        if (defaultButton_) return MAKELRESULT(defaultButton_->Id(), DC_HASDEFID);
+        return 0;
+    case WM_ACTIVATE:
+        if (LOWORD(wParam) == WA_INACTIVE) {
+            HWND focus = GetFocus();
+            if (focus && IsChild(Handle(), focus)) lastFocus_ = focus;
+        } else if (!HIWORD(wParam)) {
+            RestoreFocus();
+            return 0;
+        }
+        break;
+    case WM_SETFOCUS:
+        RestoreFocus();
+        return 0;
     case WM_CTLCOLORSTATIC: {
         HDC dc = reinterpret_cast<HDC>(wParam);
         SetTextColor(dc, GetSysColor(COLOR_WINDOWTEXT));

@@ -3,8 +3,6 @@
 // window's DPI; every form uses the program's font and is centred on the screen when shown.
 #include <windows.h>
 
-#include <functional>
-#include <map>
 #include <string>
 #include <vector>
 
@@ -12,11 +10,28 @@
 #include "ui/Handles.h"
 #include "ui/Window.h"
 
+class TControl;
+class TButton;
+
 enum class TFormBorder { None, Dialog, Sizeable };
 
-// The edges of its parent that a control keeps its distance to when the parent is resized.
+// The edges of its parent that a control keeps its distance to when the parent is resized. A
+// control anchored neither left nor right keeps its centre at the same fraction of the width
+// (and likewise vertically).
 enum TAnchor : unsigned { akLeft = 1, akTop = 2, akRight = 4, akBottom = 8 };
 constexpr unsigned kDefaultAnchors = akLeft | akTop;
+
+// A control's place as the layout tables give it: left, top, width, height (96-DPI pixels).
+struct TBounds {
+    int Left = 0;
+    int Top = 0;
+    int Width = 0;
+    int Height = 0;
+    RECT Rect() const { return {Left, Top, Left + Width, Top + Height}; }
+};
+
+// How a modal show ended.
+enum class TModalResult { None, Ok, Cancel };
 
 struct TFormStyle {
     std::wstring Caption;
@@ -24,6 +39,8 @@ struct TFormStyle {
     bool StayOnTop = false;
     int ClientWidth = 0;   // 96-DPI pixels
     int ClientHeight = 0;  // 96-DPI pixels
+    bool SystemMenu = true;  // the title bar's system menu and close box
+    HWND Owner = nullptr;    // the window it stays above; the application window when null
 };
 
 class TForm : public TWindow, public TComponent {
@@ -35,12 +52,16 @@ public:
     void Show();
     void Hide();
     bool Visible() const;
-    // Asks the form to close: the main form ends the application, a modal form ends its modal
-    // show, any other form hides.
+    // Asks the form to close, as the window system's close request does: the main form ends
+    // the application, a modal form ends its modal show, any other form hides.
     void Close();
-    // Shows the form modally: the thread's other windows take no input until it closes.
-    void ShowModal();
+    // Shows the form modally: the thread's other windows take no input until it closes. The
+    // window that was active before is active again afterwards.
+    TModalResult ShowModal();
     bool Modal() const { return modal_; }
+    TModalResult ModalResult() const { return modalResult_; }
+    // Ends a modal show with result.
+    void SetModalResult(TModalResult result);
     // Sets the client area in 96-DPI pixels; anchored controls follow.
     void SetClientSize(int width96, int height96);
     // The client area in 96-DPI pixels.
@@ -60,17 +81,25 @@ public:
                     HWND parent, RECT bounds96, unsigned anchors = kDefaultAnchors);
     // Places a child window at a 96-DPI rectangle and keeps it laid out there.
     void Place(HWND child, RECT bounds96, unsigned anchors = kDefaultAnchors);
-    // A push button whose click runs onClick; id IDCANCEL gives it the cancel role (Escape).
-    HWND AddButton(const std::wstring& caption, RECT bounds96, int id, unsigned anchors,
-                   std::function<void()> onClick);
     // Moves a control to a new 96-DPI rectangle (its anchors then keep that rectangle).
     void MoveControl(HWND child, RECT bounds96);
     // The 96-DPI rectangle a control is laid out at (empty for one the form does not place).
     RECT ControlBounds(HWND child) const;
 
+    // The controls that receive the notifications the form gets for them, by control id: id 0
+    // takes the next free one; registering a control again changes its id.
+    int Register(TControl& control, int id);
+    void Forget(TControl& control);
+    TControl* FindControl(int id) const;
+    // The button Enter presses when the focus is on no push button.
+    TButton* DefaultButton() const { return defaultButton_; }
+    void SetDefaultButton(TButton* button) { defaultButton_ = button; }
+
 protected:
     // Runs each time the form becomes visible. An exception is shown and the form still opens.
     virtual void FormShow() {}
+    // A request to close (Close, the close box, Alt+F4); false keeps the form open.
+    virtual bool CloseQuery() { return true; }
     LRESULT WndProc(UINT msg, WPARAM wParam, LPARAM lParam) override;
 
 private:
@@ -84,15 +113,22 @@ private:
     void ApplyDpi(SIZE client96);
     void LayOut();
     void CenterOnScreen();
+    void DoClose();
+    // Gives the keyboard focus back to the control that had it, else the first in tab order.
+    void RestoreFocus();
 
     TFormStyle style_;
     GdiObject font_;
     GdiObject boldFont_;
     std::vector<Child> children_;
+    std::vector<std::pair<int, TControl*>> controls_;
+    int nextId_ = 100;  // above IDOK and IDCANCEL, which the dialog keys send
+    TButton* defaultButton_ = nullptr;
+    HWND lastFocus_ = nullptr;
     bool centred_ = false;
     bool modal_ = false;
+    TModalResult modalResult_ = TModalResult::None;
     UINT appliedDpi_ = 96;
-    std::map<int, std::function<void()>> clicks_;
 };
 
 // The program's font at a DPI: "ＭＳ Ｐゴシック", 12 pixels character height, Shift-JIS.

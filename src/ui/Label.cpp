@@ -1,5 +1,9 @@
 #include "ui/Label.h"
 
+#include <algorithm>
+
+#include "ui/TextWrap.h"
+
 SIZE MeasureCaption(const std::wstring& caption, bool bold)
 {
     GdiObject font(CreateProgramFont(96, bold));
@@ -10,6 +14,25 @@ SIZE MeasureCaption(const std::wstring& caption, bool bold)
     SelectObject(dc, old);
     ReleaseDC(nullptr, dc);
     return {r.right - r.left, r.bottom - r.top};
+}
+
+SIZE MeasureWrapped(const std::wstring& caption, int maxWidth96)
+{
+    GdiObject font(CreateProgramFont(96));
+    HDC dc = GetDC(nullptr);
+    HGDIOBJ old = SelectObject(dc, font.Get());
+    TEXTMETRICW metrics{};
+    GetTextMetricsW(dc, &metrics);
+    SIZE size{0, 0};
+    for (const std::wstring& line : WrapText(dc, caption, maxWidth96)) {
+        SIZE extent{};
+        GetTextExtentPoint32W(dc, line.c_str(), static_cast<int>(line.size()), &extent);
+        size.cx = std::max(size.cx, extent.cx);
+        size.cy += metrics.tmHeight;
+    }
+    SelectObject(dc, old);
+    ReleaseDC(nullptr, dc);
+    return size;
 }
 
 HWND CreateLabel(TForm& form, HWND parent, const std::wstring& caption, int left96, int top96)

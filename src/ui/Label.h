@@ -11,3 +11,6 @@ void SetLabelCaption(TForm& form, HWND label, const std::wstring& caption, bool 
 
 // The size of a caption at the program's font at 96 DPI.
 SIZE MeasureCaption(const std::wstring& caption, bool bold = false);
+// The size of a caption at the program's font at 96 DPI, broken into lines of at most
+// maxWidth96 pixels (see WrapText): its widest line and all its lines.
+SIZE MeasureWrapped(const std::wstring& caption, int maxWidth96);

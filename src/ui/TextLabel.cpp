@@ -1,6 +1,7 @@
 #include "ui/TextLabel.h"
 
 #include "ui/Label.h"
+#include "ui/TextWrap.h"
 
 namespace {
 
@@ -31,6 +32,12 @@ void TLabel::SetAutoSize(bool value)
 {
     autoSize_ = value;
     AdjustSize();
+}
+
+void TLabel::SetWordWrap(bool value)
+{
+    wordWrap_ = value;
+    InvalidateRect(Handle(), nullptr, TRUE);
 }
 
 void TLabel::SetBounds(RECT bounds96)
@@ -70,7 +77,17 @@ void TLabel::Paint(HDC canvas)
     HGDIOBJ old = SelectObject(canvas, owner_.Font());
     SetBkMode(canvas, TRANSPARENT);
     SetTextColor(canvas, GetSysColor(COLOR_WINDOWTEXT));
-    DrawTextW(canvas, caption_.c_str(), static_cast<int>(caption_.size()), &r, DT_LEFT | DT_NOPREFIX | DT_EXPANDTABS);
+    if (wordWrap_) {
+        TEXTMETRICW metrics{};
+        GetTextMetricsW(canvas, &metrics);
+        int top = 0;
+        for (const std::wstring& line : WrapText(canvas, caption_, r.right)) {
+            TextOutW(canvas, 0, top, line.c_str(), static_cast<int>(line.size()));
+            top += metrics.tmHeight;
+        }
+    } else {
+        DrawTextW(canvas, caption_.c_str(), static_cast<int>(caption_.size()), &r, DT_LEFT | DT_NOPREFIX | DT_EXPANDTABS);
+    }
     SelectObject(canvas, old);
 }
 

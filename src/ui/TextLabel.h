@@ -26,6 +26,9 @@ public:
     void SetCaption(const std::wstring& caption);
     bool AutoSize() const { return autoSize_; }
     void SetAutoSize(bool value);
+    // Breaks the caption into lines that fit the label's width (see WrapText).
+    bool WordWrap() const { return wordWrap_; }
+    void SetWordWrap(bool value);
     // Sets the label's rectangle in 96-DPI pixels (AutoSize then keeps the size given).
     void SetBounds(RECT bounds96);
     int Width() const;
@@ -50,5 +53,6 @@ private:
     TForm& owner_;
     std::wstring caption_;
     bool autoSize_ = true;
+    bool wordWrap_ = false;
     RECT bounds96_;
 };

@@ -13,10 +13,112 @@ std::wstring ClassOf(HWND window)
     return buffer;
 }
 
+bool IsClass(HWND window, const wchar_t* name) { return _wcsicmp(ClassOf(window).c_str(), name) == 0; }
+
+bool IsPushButton(HWND window)
+{
+    if (!IsClass(window, L"Button")) return false;
+    LONG type = GetWindowLongW(window, GWL_STYLE) & BS_TYPEMASK;
+    return type == BS_PUSHBUTTON || type == BS_DEFPUSHBUTTON;
+}
+
+HWND WaitForBox(const std::wstring& caption, const std::vector<HWND>& answered)
+{
+    auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(10);
+    while (std::chrono::steady_clock::now() < deadline) {
+        HWND box = FindShownWindow(caption);
+        bool old = false;
+        for (HWND done : answered) old = old || done == box;
+        if (box && !old) return box;
+        Sleep(20);
+    }
+    return nullptr;
+}
+
+void Record(HWND box, SeenBox& seen)
+{
+    seen.found = true;
+    seen.window = box;
+    GetWindowRect(box, &seen.frame);
+    seen.hasCloseBox = GetWindowLongW(box, GWL_STYLE) & WS_SYSMENU;
+    seen.owner = GetWindow(box, GW_OWNER);
+    for (HWND child = GetWindow(box, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+        if (IsPushButton(child) && IsWindowVisible(child)) {
+            seen.buttons.push_back(WindowText(child));
+            if ((GetWindowLongW(child, GWL_STYLE) & BS_TYPEMASK) == BS_DEFPUSHBUTTON)
+                seen.defaultButton = WindowText(child);
+        } else if (IsClass(child, L"Static") && (GetWindowLongW(child, GWL_STYLE) & SS_TYPEMASK) == SS_ICON) {
+            seen.hasIcon = SendMessageW(child, STM_GETICON, 0, 0) != 0;
+        } else if (IsClass(child, L"PofuttoEraseLabel")) {
+            seen.text = WindowText(child);
+            GetWindowRect(child, &seen.textBounds);
+        } else if (IsClass(child, L"Edit")) {
+            seen.field = WindowText(child);
+            DWORD start = 0;
+            DWORD end = 0;
+            SendMessageW(child, EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
+            seen.selection = {static_cast<int>(start), static_cast<int>(end - start)};
+        }
+    }
+}
+
+void Act(HWND box, const BoxAnswer& answer, SeenBox& seen)
+{
+    if (answer.type) {
+        HWND field = FindChild(box, L"Edit", seen.field);
+        SendMessageW(field, EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(answer.type->c_str()));
+        seen.typed = WindowText(field);
+    }
+    if (answer.closeBox) {
+        PostMessageW(box, WM_SYSCOMMAND, SC_CLOSE, 0);
+    } else if (answer.key) {
+        GUITHREADINFO info{sizeof(info)};
+        GetGUIThreadInfo(GetWindowThreadProcessId(box, nullptr), &info);
+        HWND target = info.hwndFocus ? info.hwndFocus : box;
+        PostMessageW(target, WM_KEYDOWN, answer.key, 1);
+        PostMessageW(target, WM_KEYUP, answer.key, 0xC0000001);
+    } else if (HWND button = FindChild(box, L"Button", answer.press)) {
+        PostMessageW(button, BM_CLICK, 0, 0);
+    }
+}
+
 }  // namespace
 
+HWND FindShownWindow(const std::wstring& caption)
+{
+    struct Search {
+        const std::wstring* caption;
+        HWND found;
+    } search{&caption, nullptr};
+    EnumWindows(
+        [](HWND window, LPARAM context) -> BOOL {
+            auto* s = reinterpret_cast<Search*>(context);
+            DWORD process = 0;
+            GetWindowThreadProcessId(window, &process);
+            if (process == GetCurrentProcessId() && IsWindowVisible(window) && WindowText(window) == *s->caption) {
+                s->found = window;
+                return FALSE;
+            }
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}
+
+HWND FindChild(HWND window, const wchar_t* className, const std::wstring& text)
+{
+    for (HWND child = GetWindow(window, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT))
+        if (IsClass(child, className) && WindowText(child) == text) return child;
+    return nullptr;
+}
+
+BoxWatcher::BoxWatcher(std::vector<BoxAnswer> answers)
+    : answers_(std::move(answers)), seen_(answers_.size()), thread_([this] { Watch(); })
+{
+}
+
 BoxWatcher::BoxWatcher(std::wstring caption, std::wstring pressCaption)
-    : caption_(std::move(caption)), press_(std::move(pressCaption)), thread_([this] { Watch(); })
+    : BoxWatcher(std::vector<BoxAnswer>{{std::move(caption), std::move(pressCaption)}})
 {
 }
 
@@ -25,7 +127,9 @@ BoxWatcher::~BoxWatcher()
     if (thread_.joinable()) thread_.join();
 }
 
-const SeenBox& BoxWatcher::Seen()
+const SeenBox& BoxWatcher::Seen() { return All().front(); }
+
+const std::vector<SeenBox>& BoxWatcher::All()
 {
     if (thread_.joinable()) thread_.join();
     return seen_;
@@ -33,31 +137,14 @@ const SeenBox& BoxWatcher::Seen()
 
 void BoxWatcher::Watch()
 {
-    auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(10);
-    HWND box = nullptr;
-    while (!box && std::chrono::steady_clock::now() < deadline) {
-        box = FindWindowW(L"#32770", caption_.c_str());
-        if (!box || !IsWindowVisible(box)) {
-            box = nullptr;
-            Sleep(20);
-        }
+    std::vector<HWND> answered;
+    for (size_t i = 0; i < answers_.size(); ++i) {
+        HWND box = WaitForBox(answers_[i].caption, answered);
+        if (!box) return;
+        Record(box, seen_[i]);
+        Act(box, answers_[i], seen_[i]);
+        answered.push_back(box);
+        auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(10);
+        while (IsWindow(box) && IsWindowVisible(box) && std::chrono::steady_clock::now() < deadline) Sleep(10);
     }
-    if (!box) return;
-    seen_.found = true;
-    HWND pressThis = nullptr;
-    for (HWND child = GetWindow(box, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
-        std::wstring cls = ClassOf(child);
-        LONG style = GetWindowLongW(child, GWL_STYLE);
-        if (_wcsicmp(cls.c_str(), L"Button") == 0 && IsWindowVisible(child)) {
-            seen_.buttons.push_back(WindowText(child));
-            if (WindowText(child) == press_) pressThis = child;
-        } else if (_wcsicmp(cls.c_str(), L"Static") == 0) {
-            if ((style & SS_TYPEMASK) == SS_ICON)
-                seen_.hasIcon = SendMessageW(child, STM_GETICON, 0, 0) != 0;
-            else if (GetDlgCtrlID(child) == 0xFFFF)
-                seen_.text = WindowText(child);
-        }
-    }
-    if (pressThis) SendMessageW(pressThis, BM_CLICK, 0, 0);
-    else PostMessageW(box, WM_CLOSE, 0, 0);
 }

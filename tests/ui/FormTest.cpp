@@ -4,8 +4,9 @@
 
 #include "support/TestSupport.h"
 #include "ui/Application.h"
-#include "ui/Window.h"
+#include "ui/Button.h"
 #include "ui/Form.h"
+#include "ui/Window.h"
 
 namespace {
 
@@ -16,20 +17,23 @@ public:
     {
         memo = AddControl(L"EDIT", L"", WS_VISIBLE | ES_MULTILINE | ES_READONLY | WS_VSCROLL, 0, Handle(),
                           {12, 108, 487, 207}, akLeft | akTop | akRight | akBottom);
-        action = AddButton(L"実行(&R)", {340, 40, 487, 65}, 101, akTop | akRight, [this] { ++actions; });
-        cancel = AddButton(L"閉じる(&C)", {340, 8, 487, 33}, IDCANCEL, akTop | akRight, [this] { Close(); });
+        action = std::make_unique<TButton>(*this, TBounds{340, 40, 147, 25}, akTop | akRight, L"実行(&R)");
+        action->OnClick = [this] { ++actions; };
+        cancel = std::make_unique<TButton>(*this, TBounds{340, 8, 147, 25}, akTop | akRight, L"閉じる(&C)");
+        cancel->SetCancel(true);
+        cancel->OnClick = [this] { Close(); };
     }
     HWND memo;
-    HWND action;
-    HWND cancel;
+    std::unique_ptr<TButton> action;
+    std::unique_ptr<TButton> cancel;
     int actions = 0;
 };
 
 TEST(Forms, ButtonClickRunsItsHandler)
 {
     Sample form;
-    SendMessageW(form.action, BM_CLICK, 0, 0);
-    SendMessageW(form.action, BM_CLICK, 0, 0);
+    SendMessageW(form.action->Handle(), BM_CLICK, 0, 0);
+    SendMessageW(form.action->Handle(), BM_CLICK, 0, 0);
     EXPECT_EQ(form.actions, 2);
 }
 
@@ -40,16 +44,16 @@ TEST(Forms, AnchorsFollowTheClientSize)
     SIZE size = form.ClientSize96();
     EXPECT_EQ(size.cx, 600);
     EXPECT_EQ(size.cy, 300);
-    RECT button = BoundsInParent(form.action);
+    RECT button = BoundsInParent(form.action->Handle());
     EXPECT_EQ(button.left, form.Scale(440));
     EXPECT_EQ(button.right - button.left, form.Scale(147));
     RECT memo = BoundsInParent(form.memo);
     EXPECT_EQ(memo.left, form.Scale(12));
     EXPECT_EQ(memo.right - memo.left, form.Scale(575));
     EXPECT_EQ(memo.bottom, form.Scale(287));
-    form.MoveControl(form.action, {340, 72, 487, 97});
-    EXPECT_EQ(BoundsInParent(form.action).top, form.Scale(72));
-    EXPECT_EQ(BoundsInParent(form.action).left, form.Scale(440));
+    form.MoveControl(form.action->Handle(), {340, 72, 487, 97});
+    EXPECT_EQ(BoundsInParent(form.action->Handle()).top, form.Scale(72));
+    EXPECT_EQ(BoundsInParent(form.action->Handle()).left, form.Scale(440));
 }
 
 TEST(Forms, ModalShowDisablesTheOthersAndEscapePressesCancel)

@@ -1,4 +1,4 @@
-#include "core/IntText.h"
+#include "ui/IntText.h"
 
 namespace {
 

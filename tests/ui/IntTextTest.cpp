@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "core/IntText.h"
+#include "ui/IntText.h"
 #include "support/TestSupport.h"
 
 namespace {

@@ -1,0 +1,70 @@
+#include "ui/Control.h"
+
+#include <commctrl.h>
+
+#include "ui/Application.h"
+
+namespace {
+
+constexpr UINT_PTR kSubclassId = 1;
+
+}  // namespace
+
+TControl::TControl(TForm& form, const wchar_t* className, const std::wstring& text, DWORD style, DWORD exStyle,
+                   TBounds place, unsigned anchors, int id)
+    : form_(form), handle_(form.AddControl(className, text, style, exStyle, form.Handle(), place.Rect(), anchors)),
+      id_(form.Register(*this, id))
+{
+    SetWindowLongPtrW(handle_, GWLP_ID, id_);
+    SetWindowSubclass(handle_, &TControl::SubclassProc, kSubclassId, reinterpret_cast<DWORD_PTR>(this));
+}
+
+TControl::~TControl()
+{
+    form_.Forget(*this);
+    if (IsWindow(handle_)) {
+        RemoveWindowSubclass(handle_, &TControl::SubclassProc, kSubclassId);
+        DestroyWindow(handle_);
+    }
+}
+
+void TControl::ChangeId(int id)
+{
+    id_ = form_.Register(*this, id);
+    SetWindowLongPtrW(handle_, GWLP_ID, id_);
+}
+
+bool TControl::Enabled() const { return IsWindowEnabled(handle_); }
+
+void TControl::SetEnabled(bool value) { EnableWindow(handle_, value); }
+
+bool TControl::Visible() const { return IsWindowVisible(handle_); }
+
+void TControl::SetVisible(bool value) { ShowWindow(handle_, value ? SW_SHOW : SW_HIDE); }
+
+std::wstring TControl::Text() const { return WindowText(handle_); }
+
+void TControl::SetText(const std::wstring& text) { SetWindowTextW(handle_, text.c_str()); }
+
+void TControl::SetFocus() { ::SetFocus(handle_); }
+
+bool TControl::Focused() const { return GetFocus() == handle_; }
+
+LRESULT TControl::WndProc(UINT msg, WPARAM wParam, LPARAM lParam)
+{
+    return DefSubclassProc(handle_, msg, wParam, lParam);
+}
+
+LRESULT CALLBACK TControl::SubclassProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR self)
+{
+    if (msg == WM_NCDESTROY) {
+        RemoveWindowSubclass(hwnd, &TControl::SubclassProc, kSubclassId);
+        return DefSubclassProc(hwnd, msg, wParam, lParam);
+    }
+    try {
+        return reinterpret_cast<TControl*>(self)->WndProc(msg, wParam, lParam);
+    } catch (...) {
+        Application().HandleException();
+        return 0;
+    }
+}

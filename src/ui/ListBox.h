@@ -1,0 +1,29 @@
+#pragma once
+// A list box of text entries, one line each, in the order given, with at most one selected.
+// OnChange runs on each change of the selection by the user, never when the program sets it.
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "ui/Control.h"
+
+class TListBox : public TControl {
+public:
+    TListBox(TForm& form, TBounds place, unsigned anchors);
+
+    int Count() const;
+    std::wstring Item(int index) const;
+    std::vector<std::wstring> Items() const;
+    // Replaces every entry.
+    void SetItems(const std::vector<std::wstring>& items);
+    void Add(const std::wstring& item);
+    // Removes the selected entry, if any; afterwards nothing is selected.
+    void DeleteSelected();
+    // The selected entry's index, or -1.
+    int ItemIndex() const;
+    void SetItemIndex(int index);
+
+    std::function<void()> OnChange;
+
+    void Command(WORD code) override;
+};
