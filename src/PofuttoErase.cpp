@@ -6,6 +6,7 @@
 #include "core/CommandLine.h"
 #include "core/PEraseClasses.h"
 #include "core/PEraseWaitDlg.h"
+#include "dialogs/PEraseConfigForm.h"
 #include "ui/Application.h"
 
 namespace {
@@ -17,7 +18,7 @@ constexpr wchar_t kChooseConditionKeyword[] = L"others";
 void ChooseCourse()
 {
     if (ParamCount() < 2) {
-        // The condition settings dialog becomes the main window here once it exists.
+        Application().CreateForm<T_frmConfig>();
         return;
     }
     std::wstring keyword = ParamStr(1);

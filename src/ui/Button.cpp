@@ -21,7 +21,7 @@ void TButton::SetDefault(bool value)
     } else if (Form().DefaultButton() == this) {
         Form().SetDefaultButton(nullptr);
     }
-    ShowAsDefault(value);
+    Form().UpdateButtonLook();
 }
 
 void TButton::SetCaptionColor(COLORREF color)
@@ -32,7 +32,9 @@ void TButton::SetCaptionColor(COLORREF color)
 
 void TButton::ShowAsDefault(bool value)
 {
-    SendMessageW(Handle(), BM_SETSTYLE, value ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON, TRUE);
+    LONG type = GetWindowLongW(Handle(), GWL_STYLE) & BS_TYPEMASK;
+    if ((type == BS_DEFPUSHBUTTON) != value)
+        SendMessageW(Handle(), BM_SETSTYLE, value ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON, TRUE);
 }
 
 void TButton::Command(WORD code)
@@ -43,20 +45,9 @@ void TButton::Command(WORD code)
 
 LRESULT TButton::WndProc(UINT msg, WPARAM wParam, LPARAM lParam)
 {
-    TButton* formDefault = Form().DefaultButton();
-    switch (msg) {
-    case WM_SETFOCUS:
-        // The focused push button is the one Enter presses, so it alone looks the default.
-        if (formDefault && formDefault != this) formDefault->ShowAsDefault(false);
-        ShowAsDefault(true);
-        break;
-    case WM_KILLFOCUS:
-        ShowAsDefault(formDefault == this);
-        if (formDefault && formDefault != this) formDefault->ShowAsDefault(true);
-        break;
-    default:
-        break;
-    }
+    // The focused push button is the one Enter presses, so it alone looks the default. The
+    // dialog keys restyle the buttons after the focus has moved; the form settles it last.
+    if (msg == WM_SETFOCUS || msg == WM_KILLFOCUS) Form().UpdateButtonLookLater();
     return TControl::WndProc(msg, wParam, lParam);
 }
 

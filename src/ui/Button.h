@@ -31,6 +31,9 @@ public:
     // Runs on each press (mouse, Space, Enter, Escape for the cancel role, its access key).
     std::function<void()> OnClick;
 
+    // Draws it as the button Enter presses, or not.
+    void ShowAsDefault(bool value);
+
     void Command(WORD code) override;
     bool Notify(const NMHDR& header, LRESULT& result) override;
 
@@ -38,7 +41,6 @@ protected:
     LRESULT WndProc(UINT msg, WPARAM wParam, LPARAM lParam) override;
 
 private:
-    void ShowAsDefault(bool value);
     void Paint(HDC dc, RECT rect, UINT itemState);
 
     COLORREF captionColor_ = CLR_DEFAULT;

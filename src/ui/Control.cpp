@@ -36,7 +36,15 @@ void TControl::ChangeId(int id)
 
 bool TControl::Enabled() const { return IsWindowEnabled(handle_); }
 
-void TControl::SetEnabled(bool value) { EnableWindow(handle_, value); }
+void TControl::SetEnabled(bool value)
+{
+    // A control that loses its input hands the focus on, so the keyboard still works.
+    if (!value && Focused()) {
+        HWND next = GetNextDlgTabItem(form_.Handle(), handle_, FALSE);
+        if (next && next != handle_) ::SetFocus(next);
+    }
+    EnableWindow(handle_, value);
+}
 
 bool TControl::Visible() const { return IsWindowVisible(handle_); }
 

@@ -10,6 +10,12 @@ namespace {
 
 constexpr wchar_t kFormClass[] = L"PofuttoEraseForm";
 
+UINT UpdateButtonLookMessage()
+{
+    static const UINT message = RegisterWindowMessageW(L"PofuttoErase.UpdateButtonLook");
+    return message;
+}
+
 DWORD StyleFor(const TFormStyle& style)
 {
     DWORD menu = style.SystemMenu ? WS_SYSMENU : 0;
@@ -31,7 +37,7 @@ void Stretch(LONG& low, LONG& high, bool anchorLow, bool anchorHigh, int design,
     } else if (!anchorLow && design > 0) {
         // Neither edge: the centre keeps its fraction of the parent's extent.
         LONG size = high - low;
-        low = MulDiv(low + high, now, 2 * design) - size / 2;
+        low = MulDiv(low + size / 2, now, design) - size / 2;
         high = low + size;
     }
 }
@@ -235,6 +241,20 @@ TControl* TForm::FindControl(int id) const
     return nullptr;
 }
 
+void TForm::UpdateButtonLook()
+{
+    HWND focus = GetFocus();
+    bool onButton = false;
+    for (const auto& [id, control] : controls_)
+        onButton = onButton || (control->Handle() == focus && dynamic_cast<TButton*>(control));
+    for (const auto& [id, control] : controls_) {
+        if (auto* button = dynamic_cast<TButton*>(control))
+            button->ShowAsDefault(onButton ? button->Handle() == focus : button == defaultButton_);
+    }
+}
+
+void TForm::UpdateButtonLookLater() { PostMessageW(Handle(), UpdateButtonLookMessage(), 0, 0); }
+
 void TForm::RestoreFocus()
 {
     HWND target = lastFocus_;
@@ -287,6 +307,10 @@ void TForm::Release() { Application().Release(*this); }
 
 LRESULT TForm::WndProc(UINT msg, WPARAM wParam, LPARAM lParam)
 {
+    if (msg == UpdateButtonLookMessage()) {
+        UpdateButtonLook();
+        return 0;
+    }
     switch (msg) {
     case WM_SHOWWINDOW:
         if (wParam) {

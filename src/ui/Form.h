@@ -94,6 +94,10 @@ public:
     // The button Enter presses when the focus is on no push button.
     TButton* DefaultButton() const { return defaultButton_; }
     void SetDefaultButton(TButton* button) { defaultButton_ = button; }
+    // Draws the focused push button, else the default button, as the one Enter presses; now,
+    // or once the messages already waiting have been handled.
+    void UpdateButtonLook();
+    void UpdateButtonLookLater();
 
 protected:
     // Runs each time the form becomes visible. An exception is shown and the form still opens.

@@ -22,11 +22,11 @@ bool IsPushButton(HWND window)
     return type == BS_PUSHBUTTON || type == BS_DEFPUSHBUTTON;
 }
 
-HWND WaitForBox(const std::wstring& caption, const std::vector<HWND>& answered)
+HWND WaitForBox(const std::wstring& caption, DWORD process, const std::vector<HWND>& answered)
 {
     auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(10);
     while (std::chrono::steady_clock::now() < deadline) {
-        HWND box = FindShownWindow(caption);
+        HWND box = FindShownWindow(caption, process);
         bool old = false;
         for (HWND done : answered) old = old || done == box;
         if (box && !old) return box;
@@ -54,10 +54,9 @@ void Record(HWND box, SeenBox& seen)
             GetWindowRect(child, &seen.textBounds);
         } else if (IsClass(child, L"Edit")) {
             seen.field = WindowText(child);
-            DWORD start = 0;
-            DWORD end = 0;
-            SendMessageW(child, EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
-            seen.selection = {static_cast<int>(start), static_cast<int>(end - start)};
+            // The result carries the selection, and needs no pointers into another process.
+            auto selection = static_cast<DWORD>(SendMessageW(child, EM_GETSEL, 0, 0));
+            seen.selection = {LOWORD(selection), HIWORD(selection) - LOWORD(selection)};
         }
     }
 }
@@ -84,25 +83,41 @@ void Act(HWND box, const BoxAnswer& answer, SeenBox& seen)
 
 }  // namespace
 
-HWND FindShownWindow(const std::wstring& caption)
+std::vector<HWND> ShownWindows(DWORD process)
 {
     struct Search {
-        const std::wstring* caption;
-        HWND found;
-    } search{&caption, nullptr};
+        DWORD process;
+        std::vector<HWND> found;
+    } search{process ? process : GetCurrentProcessId(), {}};
     EnumWindows(
         [](HWND window, LPARAM context) -> BOOL {
             auto* s = reinterpret_cast<Search*>(context);
-            DWORD process = 0;
-            GetWindowThreadProcessId(window, &process);
-            if (process == GetCurrentProcessId() && IsWindowVisible(window) && WindowText(window) == *s->caption) {
-                s->found = window;
-                return FALSE;
-            }
+            DWORD owner = 0;
+            GetWindowThreadProcessId(window, &owner);
+            if (owner == s->process && IsWindowVisible(window)) s->found.push_back(window);
             return TRUE;
         },
         reinterpret_cast<LPARAM>(&search));
     return search.found;
+}
+
+HWND FindShownWindow(const std::wstring& caption, DWORD process)
+{
+    for (HWND window : ShownWindows(process)) {
+        // Read without a message to the window's thread, which may be waiting for ours.
+        wchar_t text[512]{};
+        InternalGetWindowText(window, text, 512);
+        if (caption == text) return window;
+    }
+    return nullptr;
+}
+
+HWND WaitForShownWindow(const std::wstring& caption, DWORD process)
+{
+    HWND found = nullptr;
+    auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(10);
+    while (!(found = FindShownWindow(caption, process)) && std::chrono::steady_clock::now() < deadline) Sleep(20);
+    return found;
 }
 
 HWND FindChild(HWND window, const wchar_t* className, const std::wstring& text)
@@ -112,8 +127,8 @@ HWND FindChild(HWND window, const wchar_t* className, const std::wstring& text)
     return nullptr;
 }
 
-BoxWatcher::BoxWatcher(std::vector<BoxAnswer> answers)
-    : answers_(std::move(answers)), seen_(answers_.size()), thread_([this] { Watch(); })
+BoxWatcher::BoxWatcher(std::vector<BoxAnswer> answers, DWORD process)
+    : answers_(std::move(answers)), process_(process), seen_(answers_.size()), thread_([this] { Watch(); })
 {
 }
 
@@ -122,29 +137,46 @@ BoxWatcher::BoxWatcher(std::wstring caption, std::wstring pressCaption)
 {
 }
 
-BoxWatcher::~BoxWatcher()
-{
-    if (thread_.joinable()) thread_.join();
-}
+BoxWatcher::~BoxWatcher() { All(); }
 
 const SeenBox& BoxWatcher::Seen() { return All().front(); }
 
 const std::vector<SeenBox>& BoxWatcher::All()
 {
+    stop_ = true;
     if (thread_.joinable()) thread_.join();
     return seen_;
+}
+
+int BoxWatcher::Extra()
+{
+    All();
+    return extra_;
 }
 
 void BoxWatcher::Watch()
 {
     std::vector<HWND> answered;
     for (size_t i = 0; i < answers_.size(); ++i) {
-        HWND box = WaitForBox(answers_[i].caption, answered);
+        HWND box = WaitForBox(answers_[i].caption, process_, answered);
         if (!box) return;
         Record(box, seen_[i]);
         Act(box, answers_[i], seen_[i]);
         answered.push_back(box);
         auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(10);
         while (IsWindow(box) && IsWindowVisible(box) && std::chrono::steady_clock::now() < deadline) Sleep(10);
+    }
+    while (!stop_) {
+        for (const BoxAnswer& answer : answers_) {
+            HWND box = FindShownWindow(answer.caption, process_);
+            bool old = false;
+            for (HWND done : answered) old = old || done == box;
+            if (box && !old) {
+                answered.push_back(box);
+                ++extra_;
+                PostMessageW(box, WM_CLOSE, 0, 0);
+            }
+        }
+        Sleep(20);
     }
 }

@@ -2,9 +2,11 @@
 // Answers the program's modal boxes (message box, input box, exception display) from a second
 // thread while the test thread shows them: for each answer in turn it waits for a visible box
 // with the caption, records what it shows, may type into its field, and then presses a button,
-// a key or the close box, and waits until the box has gone.
+// a key or the close box, and waits until the box has gone. A further box with one of those
+// captions is closed and counted, so a wrong extra box fails the test instead of hanging it.
 #include <windows.h>
 
+#include <atomic>
 #include <optional>
 #include <string>
 #include <thread>
@@ -37,7 +39,8 @@ struct SeenBox {
 
 class BoxWatcher {
 public:
-    explicit BoxWatcher(std::vector<BoxAnswer> answers);
+    // Answers the boxes of a process (this one when 0).
+    explicit BoxWatcher(std::vector<BoxAnswer> answers, DWORD process = 0);
     // One box: presses the button whose caption is pressCaption once the box shows.
     BoxWatcher(std::wstring caption, std::wstring pressCaption);
     ~BoxWatcher();
@@ -48,16 +51,25 @@ public:
     const SeenBox& Seen();
     // The same for every box, in order (a box not found is left with found false).
     const std::vector<SeenBox>& All();
+    // How many boxes came beyond the answers.
+    int Extra();
 
 private:
     void Watch();
 
     std::vector<BoxAnswer> answers_;
+    DWORD process_;
     std::vector<SeenBox> seen_;
+    std::atomic<bool> stop_ = false;
+    int extra_ = 0;
     std::thread thread_;
 };
 
-// A visible top-level window of this process with the caption, or null.
-HWND FindShownWindow(const std::wstring& caption);
+// A visible top-level window of a process (this one when 0) with the caption, or null.
+HWND FindShownWindow(const std::wstring& caption, DWORD process = 0);
+// Waits (bounded) for such a window.
+HWND WaitForShownWindow(const std::wstring& caption, DWORD process = 0);
+// The visible top-level windows of a process.
+std::vector<HWND> ShownWindows(DWORD process);
 // The window's child of a class ("Button") whose text is text, or null.
 HWND FindChild(HWND window, const wchar_t* className, const std::wstring& text);

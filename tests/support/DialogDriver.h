@@ -1,0 +1,21 @@
+#pragma once
+// Driving this process's windows as a user does, through the program's own message handling.
+#include <windows.h>
+
+#include <string>
+
+// Presses a push button or a check box with a click (the handler has run when it returns).
+void Click(HWND control);
+// Clicks an entry of a list box.
+void ClickItem(HWND list, int index);
+// Presses a key on the control that has the focus (else the active window) and lets the
+// program's message handling (dialog keys included) take it.
+void PressKey(UINT vk);
+// Presses Alt with a character: an access key.
+void PressAltKey(wchar_t key);
+// Presses Alt+F4.
+void PressAltF4();
+// The control that has the focus in this thread, or null.
+HWND Focused();
+// How many pixels of a window, as the screen shows it now, are clearly blue.
+int BluePixels(HWND window);
