@@ -3,6 +3,7 @@
 #   scripts/pe.sh run [ARGS...]   build, then start PofuttoErase.exe with ARGS
 #   scripts/pe.sh test            build, then run every test
 #   scripts/pe.sh bench [FILES]   build, then run the cleanup benchmark (scripts/bench.sh)
+#   scripts/pe.sh screens         build, then photograph every window into docs/screens
 # Installs what is missing (as root), keeps its Wine prefix in build/, and is quiet unless
 # something fails.
 set -euo pipefail
@@ -12,7 +13,6 @@ build="$root/build"
 mode=${1:-}
 [ $# -gt 0 ] && shift
 
-export LANG=ja_JP.UTF-8 LC_ALL=ja_JP.UTF-8
 export WINEDEBUG=-all WINEARCH=win64
 export WINEPREFIX="$build/wine"
 export WINEDLLOVERRIDES="mscoree,mshtml="
@@ -40,17 +40,26 @@ install_missing() {
   done
   [ -d /usr/src/googletest/googletest ] || missing+=(googletest)
   [ -d /usr/share/fonts/opentype/ipafont-gothic ] || missing+=(fonts-ipafont)
+  # Wine's own fonts draw the title bar's close box (Marlett).
+  [ -f /usr/share/wine/fonts/marlett.ttf ] || missing+=(fonts-wine)
   if [ ${#missing[@]} -gt 0 ]; then
     log "installing: $(printf '%s\n' "${missing[@]}" | sort -u | tr '\n' ' ')"
-    apt-get update -qq
-    DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends \
-      $(printf '%s\n' "${missing[@]}" | sort -u) >/dev/null
+    # The C locale until the Japanese one exists, so that apt and perl do not complain of it.
+    local apt_log
+    apt_log=$(mktemp)
+    { LC_ALL=C apt-get update -qq &&
+      LC_ALL=C DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends \
+        $(printf '%s\n' "${missing[@]}" | sort -u); } >"$apt_log" 2>&1 ||
+      { cat "$apt_log"; exit 1; }
+    rm -f "$apt_log"
   fi
-  if ! locale -a 2>/dev/null | grep -qi '^ja_JP.utf8$'; then
+  if ! LC_ALL=C locale -a 2>/dev/null | grep -qi '^ja_JP.utf8$'; then
     sed -i 's/^# *ja_JP.UTF-8 UTF-8/ja_JP.UTF-8 UTF-8/' /etc/locale.gen
     grep -q '^ja_JP.UTF-8 UTF-8' /etc/locale.gen || echo 'ja_JP.UTF-8 UTF-8' >>/etc/locale.gen
-    locale-gen >/dev/null
+    LC_ALL=C locale-gen >/dev/null
   fi
+  # Wine's ANSI code page follows the locale: 932 for Japanese.
+  export LANG=ja_JP.UTF-8 LC_ALL=ja_JP.UTF-8
 }
 
 compile() {
@@ -95,7 +104,7 @@ run_tests() {
 case "$mode" in
   run)
     install_missing; mkdir -p "$build"; compile; prepare_prefix
-    with_display wine "$build/PofuttoErase.exe" "$@"
+    with_display bash "$root/scripts/pe.sh" _wine "$build/PofuttoErase.exe" "$@"
     ;;
   test)
     install_missing; mkdir -p "$build"; compile; prepare_prefix
@@ -105,11 +114,22 @@ case "$mode" in
     install_missing; mkdir -p "$build"; compile; prepare_prefix
     with_display bash "$root/scripts/bench.sh" "$@"
     ;;
+  screens)
+    install_missing; mkdir -p "$build"; compile; prepare_prefix
+    mkdir -p "$root/docs/screens"
+    with_display bash "$root/scripts/pe.sh" _wine "$build/screens.exe" "$root/docs/screens" </dev/null
+    ;;
   _ctest)  # inside the display that test set up
     run_tests "$@"
     ;;
+  _wine)  # inside the display: a program, then Wine's background processes, before the display ends
+    status=0
+    wine "$@" || status=$?
+    wineserver -k >/dev/null 2>&1 || true
+    exit $status
+    ;;
   *)
-    log "usage: scripts/pe.sh run [ARGS...] | test [CTEST ARGS...] | bench [FILES] [ROUNDS]"
+    log "usage: scripts/pe.sh run [ARGS...] | test [CTEST ARGS...] | bench [FILES] [ROUNDS] | screens"
     exit 2
     ;;
 esac

@@ -61,7 +61,10 @@ void TApplication::SetTitle(std::wstring title)
 
 void TApplication::Adopt(std::unique_ptr<TForm> form, bool mayBecomeMain)
 {
-    if (mayBecomeMain && !mainForm_) mainForm_ = form.get();
+    if (mayBecomeMain && !mainForm_) {
+        mainForm_ = form.get();
+        mainForm_->BecomeMainForm();
+    }
     forms_.push_back(std::move(form));
 }
 

@@ -64,6 +64,21 @@ TForm::TForm(const TFormStyle& style) : style_(style)
     CreateHandle(kFormClass, style_.Caption, StyleFor(style_), ExStyleFor(style_),
                  style_.Owner ? style_.Owner : Application().Handle(), 0, 0, 0, 0);
     ApplyDpi({style_.ClientWidth, style_.ClientHeight});
+    // Dialog boxes carry no icon in their title bar.
+    if (style_.Border != TFormBorder::Dialog) ShowIcon();
+}
+
+void TForm::ShowIcon()
+{
+    SendMessageW(Handle(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(Application().Icon()));
+    SendMessageW(Handle(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(Application().Icon()));
+}
+
+void TForm::BecomeMainForm()
+{
+    // The program's button on the task bar and its place in Alt+Tab.
+    SetWindowLongPtrW(Handle(), GWL_EXSTYLE, GetWindowLongPtrW(Handle(), GWL_EXSTYLE) | WS_EX_APPWINDOW);
+    SendMessageW(Handle(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(Application().Icon()));
 }
 
 TForm::~TForm() { DestroyHandle(); }

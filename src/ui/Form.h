@@ -68,6 +68,9 @@ public:
     SIZE ClientSize96() const;
     // Destroys the form once the messages already waiting have been handled.
     void Release();
+    // The application calls it for its main form: the form stands for the program on the
+    // task bar.
+    void BecomeMainForm();
 
     UINT Dpi() const;
     int Scale(int pixels96) const;
@@ -117,6 +120,7 @@ private:
     void ApplyDpi(SIZE client96);
     void LayOut();
     void CenterOnScreen();
+    void ShowIcon();
     void DoClose();
     // Gives the keyboard focus back to the control that had it, else the first in tab order.
     void RestoreFocus();

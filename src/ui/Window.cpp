@@ -17,7 +17,6 @@ void TWindow::RegisterClassOnce(const wchar_t* className, UINT classStyle, HBRUS
     wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
     wc.hbrBackground = background;
     wc.lpszClassName = className;
-    wc.hIcon = Application().Icon();
     RegisterClassExW(&wc);
 }
 

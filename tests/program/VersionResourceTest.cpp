@@ -114,7 +114,7 @@ TEST(Executable, Is64BitGuiAndImportsSystemDllsOnly)
     EXPECT_EQ(nt->OptionalHeader.Subsystem, IMAGE_SUBSYSTEM_WINDOWS_GUI);
     const std::set<std::string> system = {"kernel32.dll", "user32.dll", "gdi32.dll",  "comctl32.dll",
                                           "shell32.dll",  "version.dll", "ole32.dll", "advapi32.dll",
-                                          "msvcrt.dll",   "shlwapi.dll"};
+                                          "msvcrt.dll",   "shlwapi.dll", "uxtheme.dll"};
     for (const std::string& dll : ImportedDlls(image)) EXPECT_TRUE(system.count(dll)) << dll;
 }
 

@@ -279,6 +279,37 @@ int RunProcess(const std::wstring& exe, const std::wstring& arguments, std::chro
     return static_cast<int>(code);
 }
 
+StartedProcess::StartedProcess(const std::wstring& exe, const std::wstring& arguments)
+{
+    std::wstring commandLine = L"\"" + exe + L"\"" + arguments;
+    STARTUPINFOW startup{sizeof(startup)};
+    PROCESS_INFORMATION info{};
+    if (!CreateProcessW(exe.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
+                        &info))
+        return;
+    CloseHandle(info.hThread);
+    process_ = info.hProcess;
+    id_ = info.dwProcessId;
+}
+
+StartedProcess::~StartedProcess()
+{
+    if (!process_) return;
+    if (WaitForSingleObject(process_, 0) != WAIT_OBJECT_0) {
+        TerminateProcess(process_, 99);
+        WaitForSingleObject(process_, 5000);
+    }
+    CloseHandle(process_);
+}
+
+int StartedProcess::Wait(std::chrono::milliseconds timeout)
+{
+    if (!process_ || WaitForSingleObject(process_, static_cast<DWORD>(timeout.count())) != WAIT_OBJECT_0) return -1;
+    DWORD code = 0;
+    GetExitCodeProcess(process_, &code);
+    return static_cast<int>(code);
+}
+
 bool WaitFor(const std::function<bool()>& condition, std::chrono::milliseconds timeout)
 {
     auto deadline = std::chrono::steady_clock::now() + timeout;

@@ -39,6 +39,24 @@ std::wstring ProgramPath();
 int RunProcess(const std::wstring& exe, const std::wstring& arguments,
                std::chrono::milliseconds timeout = std::chrono::seconds(60));
 
+// A program started with a raw command-line tail and left running; killed at the end if it
+// has not ended by itself.
+class StartedProcess {
+public:
+    StartedProcess(const std::wstring& exe, const std::wstring& arguments);
+    ~StartedProcess();
+    StartedProcess(const StartedProcess&) = delete;
+    StartedProcess& operator=(const StartedProcess&) = delete;
+
+    DWORD Id() const { return id_; }
+    // Waits for it to end; its exit code, or -1 when it did not end within the timeout.
+    int Wait(std::chrono::milliseconds timeout = std::chrono::seconds(30));
+
+private:
+    HANDLE process_ = nullptr;
+    DWORD id_ = 0;
+};
+
 // Polls condition until it holds or the timeout passes, handling messages meanwhile.
 bool WaitFor(const std::function<bool()>& condition,
              std::chrono::milliseconds timeout = std::chrono::seconds(10));
