@@ -7,6 +7,8 @@
 #include "core/PEraseClasses.h"
 #include "core/PEraseWaitDlg.h"
 #include "dialogs/PEraseConfigForm.h"
+#include "dialogs/PEraseSelectExecForm.h"
+#include "dialogs/PEraseSimpleExecForm.h"
 #include "ui/Application.h"
 
 namespace {
@@ -28,10 +30,11 @@ void ChooseCourse()
             processor.SetUseAllConditions(true);
             processor.SetTargetFolder(ParamStr(2));
             processor.Execute(L"");
+        } else {
+            Application().CreateForm<T_frmSimpleExec>();
         }
-        // Otherwise the confirm-all dialog becomes the main window here once it exists.
     } else if (keyword == kChooseConditionKeyword) {
-        // The choose-condition dialog becomes the main window here once it exists.
+        Application().CreateForm<T_frmSelectExec>();
     }
 }
 

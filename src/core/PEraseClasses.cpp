@@ -7,6 +7,7 @@
 #include "ui/IntText.h"
 #include "core/ProfileFile.h"
 #include "ui/ExePath.h"
+#include "ui/TextConvert.h"
 
 namespace {
 
@@ -78,10 +79,7 @@ void TPEraseProcessor::SelectCondition(const std::wstring& text)
 {
     ConditionIndex = -1;
     for (size_t i = 0; i < SearchConditions.size(); ++i) {
-        const std::wstring& condition = SearchConditions[i];
-        if (CompareStringW(LOCALE_USER_DEFAULT, NORM_IGNORECASE, condition.c_str(),
-                           static_cast<int>(condition.size()), text.c_str(),
-                           static_cast<int>(text.size())) == CSTR_EQUAL) {
+        if (SameText(SearchConditions[i], text)) {
             ConditionIndex = static_cast<int>(i);
             break;
         }

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "core/PEraseClasses.h"
+#include "dialogs/PEraseDialogParts.h"
 #include "ui/InputBox.h"
 #include "ui/MessageBox.h"
 #include "ui/TextConvert.h"
@@ -19,16 +20,6 @@ TFormStyle ConfigStyle(HWND owner)
     style.ClientHeight = 345;
     style.Owner = owner;
     return style;
-}
-
-// A push button of this dialog: blue caption, click handler.
-std::unique_ptr<TButton> DialogButton(TForm& form, TBounds place, unsigned anchors, const wchar_t* caption,
-                                      std::function<void()> onClick)
-{
-    auto button = std::make_unique<TButton>(form, place, anchors, caption);
-    button->SetCaptionColor(kDialogButtonCaption);
-    button->OnClick = std::move(onClick);
-    return button;
 }
 
 const std::vector<std::wstring> kAppendix = {

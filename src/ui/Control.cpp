@@ -76,3 +76,8 @@ LRESULT CALLBACK TControl::SubclassProc(HWND hwnd, UINT msg, WPARAM wParam, LPAR
         return 0;
     }
 }
+
+void SetEnabled(std::initializer_list<TControl*> controls, bool value)
+{
+    for (TControl* control : controls) control->SetEnabled(value);
+}

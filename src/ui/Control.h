@@ -4,6 +4,7 @@
 // first, so a control class can add to the platform control's own handling.
 #include <windows.h>
 
+#include <initializer_list>
 #include <string>
 
 #include "ui/Form.h"
@@ -49,3 +50,6 @@ private:
     HWND handle_;
     int id_;
 };
+
+// Enables or disables several controls.
+void SetEnabled(std::initializer_list<TControl*> controls, bool value);

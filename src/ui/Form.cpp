@@ -337,7 +337,7 @@ LRESULT TForm::WndProc(UINT msg, WPARAM wParam, LPARAM lParam)
         }
         break;
     case WM_CLOSE:
-        if (CloseQuery()) DoClose();
+        if (closeLocks_ == 0 && CloseQuery()) DoClose();
         return 0;
     case WM_COMMAND:
         // The dialog keys send IDOK and IDCANCEL too; only a control of that id answers them.

@@ -135,8 +135,23 @@ private:
     HWND lastFocus_ = nullptr;
     bool centred_ = false;
     bool modal_ = false;
+    int closeLocks_ = 0;
+    friend class TCloseLock;
     TModalResult modalResult_ = TModalResult::None;
     UINT appliedDpi_ = 96;
+};
+
+// While it lives, the form ignores requests to close (its close box, Alt+F4, a close message
+// from outside): for work that must not be cut short.
+class TCloseLock {
+public:
+    explicit TCloseLock(TForm& form) : form_(form) { ++form_.closeLocks_; }
+    ~TCloseLock() { --form_.closeLocks_; }
+    TCloseLock(const TCloseLock&) = delete;
+    TCloseLock& operator=(const TCloseLock&) = delete;
+
+private:
+    TForm& form_;
 };
 
 // The program's font at a DPI: "ＭＳ Ｐゴシック", 12 pixels character height, Shift-JIS.

@@ -35,11 +35,11 @@ SIZE MeasureWrapped(const std::wstring& caption, int maxWidth96)
     return size;
 }
 
-HWND CreateLabel(TForm& form, HWND parent, const std::wstring& caption, int left96, int top96)
+HWND CreateLabel(TForm& form, HWND parent, const std::wstring& caption, int left96, int top96, unsigned anchors)
 {
     SIZE size = MeasureCaption(caption);
     return form.AddControl(L"STATIC", caption, WS_VISIBLE | SS_LEFT | SS_NOPREFIX, 0, parent,
-                           {left96, top96, left96 + size.cx, top96 + size.cy});
+                           {left96, top96, left96 + size.cx, top96 + size.cy}, anchors);
 }
 
 void SetLabelCaption(TForm& form, HWND label, const std::wstring& caption, bool bold)

@@ -4,7 +4,8 @@
 
 #include "ui/Form.h"
 
-HWND CreateLabel(TForm& form, HWND parent, const std::wstring& caption, int left96, int top96);
+HWND CreateLabel(TForm& form, HWND parent, const std::wstring& caption, int left96, int top96,
+                 unsigned anchors = kDefaultAnchors);
 
 // Gives a label created by CreateLabel a new caption, at the same place, sized to it.
 void SetLabelCaption(TForm& form, HWND label, const std::wstring& caption, bool bold = false);

@@ -47,3 +47,9 @@ std::wstring Trim(std::wstring_view text)
     while (last > first && text[last - 1] <= 32) --last;
     return std::wstring(text.substr(first, last - first));
 }
+
+bool SameText(std::wstring_view a, std::wstring_view b)
+{
+    return CompareStringW(LOCALE_USER_DEFAULT, NORM_IGNORECASE, a.data(), static_cast<int>(a.size()), b.data(),
+                          static_cast<int>(b.size())) == CSTR_EQUAL;
+}

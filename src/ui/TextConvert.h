@@ -11,3 +11,6 @@ std::wstring Trim(std::wstring_view text);
 
 // Replaces each "%s" or "%d" of pattern, in order, by the next argument.
 std::wstring FormatText(std::wstring_view pattern, std::initializer_list<std::wstring_view> args);
+
+// Whether two texts are equal when letter case is ignored, by the user locale's rules.
+bool SameText(std::wstring_view a, std::wstring_view b);

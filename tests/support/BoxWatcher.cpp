@@ -63,6 +63,7 @@ void Record(HWND box, SeenBox& seen)
 
 void Act(HWND box, const BoxAnswer& answer, SeenBox& seen)
 {
+    if (answer.before) answer.before(box);
     if (answer.type) {
         HWND field = FindChild(box, L"Edit", seen.field);
         SendMessageW(field, EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(answer.type->c_str()));
@@ -71,11 +72,7 @@ void Act(HWND box, const BoxAnswer& answer, SeenBox& seen)
     if (answer.closeBox) {
         PostMessageW(box, WM_SYSCOMMAND, SC_CLOSE, 0);
     } else if (answer.key) {
-        GUITHREADINFO info{sizeof(info)};
-        GetGUIThreadInfo(GetWindowThreadProcessId(box, nullptr), &info);
-        HWND target = info.hwndFocus ? info.hwndFocus : box;
-        PostMessageW(target, WM_KEYDOWN, answer.key, 1);
-        PostMessageW(target, WM_KEYUP, answer.key, 0xC0000001);
+        PressKeyIn(box, answer.key);
     } else if (HWND button = FindChild(box, L"Button", answer.press)) {
         PostMessageW(button, BM_CLICK, 0, 0);
     }
@@ -162,6 +159,7 @@ void BoxWatcher::Watch()
         if (!box) return;
         Record(box, seen_[i]);
         Act(box, answers_[i], seen_[i]);
+        if (answers_[i].stays) continue;
         answered.push_back(box);
         auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(10);
         while (IsWindow(box) && IsWindowVisible(box) && std::chrono::steady_clock::now() < deadline) Sleep(10);
@@ -179,4 +177,13 @@ void BoxWatcher::Watch()
         }
         Sleep(20);
     }
+}
+
+void PressKeyIn(HWND window, UINT vk)
+{
+    GUITHREADINFO info{sizeof(info)};
+    GetGUIThreadInfo(GetWindowThreadProcessId(window, nullptr), &info);
+    HWND target = info.hwndFocus ? info.hwndFocus : window;
+    PostMessageW(target, WM_KEYDOWN, vk, 1);
+    PostMessageW(target, WM_KEYUP, vk, static_cast<LPARAM>(0xC0000001));
 }

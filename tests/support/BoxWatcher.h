@@ -7,6 +7,7 @@
 #include <windows.h>
 
 #include <atomic>
+#include <functional>
 #include <optional>
 #include <string>
 #include <thread>
@@ -19,6 +20,8 @@ struct BoxAnswer {
     std::optional<std::wstring> type;  // pasted over the field's selection first
     UINT key = 0;                      // a key to press instead (VK_ESCAPE, VK_RETURN)
     bool closeBox = false;             // the close box instead
+    std::function<void(HWND)> before;  // runs on the box (or window) before it is answered
+    bool stays = false;                // the answer leaves it open (a later answer may take it again)
 };
 
 struct SeenBox {
@@ -73,3 +76,6 @@ HWND WaitForShownWindow(const std::wstring& caption, DWORD process = 0);
 std::vector<HWND> ShownWindows(DWORD process);
 // The window's child of a class ("Button") whose text is text, or null.
 HWND FindChild(HWND window, const wchar_t* className, const std::wstring& text);
+// Presses a key on the control of window's thread that has the focus (else on window), as
+// the keyboard does; for windows of another thread or process.
+void PressKeyIn(HWND window, UINT vk);

@@ -260,14 +260,29 @@ std::wstring BuildDir()
 
 std::wstring ProgramPath() { return BuildDir() + L"\\PofuttoErase.exe"; }
 
+namespace {
+
+// Starts exe. Under load Wine now and then refuses to start an image that a process of it has
+// just left; a few tries over a second get past that.
+bool Launch(const std::wstring& exe, const std::wstring& arguments, PROCESS_INFORMATION& info)
+{
+    for (int attempt = 0; attempt < 20; ++attempt) {
+        std::wstring commandLine = L"\"" + exe + L"\"" + arguments;
+        STARTUPINFOW startup{sizeof(startup)};
+        if (CreateProcessW(exe.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
+                           &info))
+            return true;
+        Sleep(50);
+    }
+    return false;
+}
+
+}  // namespace
+
 int RunProcess(const std::wstring& exe, const std::wstring& arguments, std::chrono::milliseconds timeout)
 {
-    std::wstring commandLine = L"\"" + exe + L"\"" + arguments;
-    STARTUPINFOW startup{sizeof(startup)};
     PROCESS_INFORMATION info{};
-    if (!CreateProcessW(exe.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
-                        &info))
-        return -2;
+    if (!Launch(exe, arguments, info)) return -2;
     KernelHandle process(info.hProcess);
     KernelHandle thread(info.hThread);
     if (WaitForSingleObject(process.Get(), static_cast<DWORD>(timeout.count())) != WAIT_OBJECT_0) {
@@ -281,12 +296,8 @@ int RunProcess(const std::wstring& exe, const std::wstring& arguments, std::chro
 
 StartedProcess::StartedProcess(const std::wstring& exe, const std::wstring& arguments)
 {
-    std::wstring commandLine = L"\"" + exe + L"\"" + arguments;
-    STARTUPINFOW startup{sizeof(startup)};
     PROCESS_INFORMATION info{};
-    if (!CreateProcessW(exe.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
-                        &info))
-        return;
+    if (!Launch(exe, arguments, info)) return;
     CloseHandle(info.hThread);
     process_ = info.hProcess;
     id_ = info.dwProcessId;

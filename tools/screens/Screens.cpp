@@ -11,7 +11,10 @@
 #include "company/VarnelException.h"
 #include "company/VarnelGlobalVars.h"
 #include "core/PEraseClasses.h"
+#include "core/PEraseWaitDlg.h"
 #include "dialogs/PEraseConfigForm.h"
+#include "dialogs/PEraseSelectExecForm.h"
+#include "dialogs/PEraseSimpleExecForm.h"
 #include "support/BoxWatcher.h"
 #include "support/DialogDriver.h"
 #include "support/TestSupport.h"
@@ -104,7 +107,30 @@ int wmain(int argc, wchar_t** argv)
             }
             form.Hide();
         }
+        {
+            T_frmSimpleExec form;
+            form.Show();
+            Pump();
+            Snap(form.Handle(), L"confirm-all.png");
+            WaitForm().ShowWait();
+            Pump();
+            Snap(WaitForm().Handle(), L"progress.png");
+            WaitForm().HideWait();
+            form.Hide();
+        }
+        {
+            T_frmSelectExec form;
+            form.Show();
+            form.cbxConditions->SetItemIndex(2);
+            Pump();
+            Snap(form.Handle(), L"choose-condition.png");
+            form.SetClientSize(560, 200);
+            Pump();
+            Snap(form.Handle(), L"choose-condition-enlarged.png");
+            form.Hide();
+        }
         FinalizeEraseProcessor();
+        FinalizeWaitForm();
     }
     FinalizeApplication();
     FinalizeVarnelException();

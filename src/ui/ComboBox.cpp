@@ -1,0 +1,55 @@
+#include "ui/ComboBox.h"
+
+#include <commctrl.h>
+
+TComboBox::TComboBox(TForm& form, TBounds place, unsigned anchors, int rows)
+    : TControl(form, L"COMBOBOX", L"", WS_VISIBLE | WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWNLIST, 0, place, anchors)
+{
+    SendMessageW(Handle(), CB_SETMINVISIBLE, static_cast<WPARAM>(rows), 0);
+    // The window's height is the field's and the dropped list's together.
+    auto field = static_cast<int>(SendMessageW(Handle(), CB_GETITEMHEIGHT, static_cast<WPARAM>(-1), 0));
+    auto row = static_cast<int>(SendMessageW(Handle(), CB_GETITEMHEIGHT, 0, 0));
+    int dropped = MulDiv(field + 8 + rows * row, 96, static_cast<int>(form.Dpi()));
+    form.MoveControl(Handle(), TBounds{place.Left, place.Top, place.Width, dropped}.Rect());
+}
+
+int TComboBox::Count() const { return static_cast<int>(SendMessageW(Handle(), CB_GETCOUNT, 0, 0)); }
+
+std::wstring TComboBox::Item(int index) const
+{
+    LRESULT length = SendMessageW(Handle(), CB_GETLBTEXTLEN, static_cast<WPARAM>(index), 0);
+    if (length == CB_ERR) return {};
+    std::wstring text(static_cast<size_t>(length) + 1, L'\0');
+    LRESULT got = SendMessageW(Handle(), CB_GETLBTEXT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(text.data()));
+    text.resize(got == CB_ERR ? 0 : static_cast<size_t>(got));
+    return text;
+}
+
+void TComboBox::SetItems(const std::vector<std::wstring>& items)
+{
+    int before = ItemIndex();
+    SendMessageW(Handle(), CB_RESETCONTENT, 0, 0);
+    for (const std::wstring& item : items)
+        SendMessageW(Handle(), CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(item.c_str()));
+    if (before >= 0 && OnChange) OnChange();
+}
+
+int TComboBox::ItemIndex() const
+{
+    LRESULT index = SendMessageW(Handle(), CB_GETCURSEL, 0, 0);
+    return index == CB_ERR ? -1 : static_cast<int>(index);
+}
+
+void TComboBox::SetItemIndex(int index)
+{
+    if (index == ItemIndex()) return;
+    SendMessageW(Handle(), CB_SETCURSEL, static_cast<WPARAM>(index), 0);
+    if (OnChange) OnChange();
+}
+
+std::wstring TComboBox::Text() const { return ItemIndex() >= 0 ? Item(ItemIndex()) : std::wstring(); }
+
+void TComboBox::Command(WORD code)
+{
+    if (code == CBN_SELCHANGE && OnChange) OnChange();
+}

@@ -1,0 +1,270 @@
+#include <gtest/gtest.h>
+
+#include "core/CommandLine.h"
+#include "core/PEraseClasses.h"
+#include "core/PEraseWaitDlg.h"
+#include "dialogs/PEraseSelectExecForm.h"
+#include "dialogs/PEraseSimpleExecForm.h"
+#include "support/BoxWatcher.h"
+#include "support/DialogDriver.h"
+#include "support/TestSupport.h"
+#include "ui/Application.h"
+
+namespace {
+
+constexpr wchar_t kTitle[] = L"VARNEL ポフッと削除";
+constexpr wchar_t kSettingsDialog[] = L"ポフッと削除する条件の設定";
+
+using Strings = std::vector<std::wstring>;
+
+// The processor reads a settings file in a fresh folder, which is also the current folder: the
+// test program's second argument names a folder there, the one the dialogs' runs clean.
+class ExecDialogs : public testing::Test {
+protected:
+    void SetUp() override
+    {
+        Application().SetTitle(kTitle);
+        ASSERT_FALSE(ParamStr(2).empty()) << "run with a folder name as the second argument, as ctest does";
+        GetCurrentDirectoryW(MAX_PATH, previous_);
+        SetCurrentDirectoryW(dir_.Path().c_str());
+        Settings(L"*.~*;.#*.*;*.tmp", "000");
+    }
+    void TearDown() override
+    {
+        SetCurrentDirectoryW(previous_);
+        FinalizeEraseProcessor();
+    }
+
+    std::wstring Target() const { return dir_ / ParamStr(2); }
+    void Settings(const std::wstring& conditions, const char* flags)
+    {
+        WriteBytes(dir_ / L"PEConfig.ini",
+                   Sjis(L"[Config]\r\nSearchCondition=" + conditions + L"\r\nRecurseSubDir=" + wchar_t(flags[0]) +
+                        L"\r\nUseRecycleBox=" + wchar_t(flags[1]) + L"\r\nNoInquiryBox=" + wchar_t(flags[2]) +
+                        L"\r\n"));
+        EraseProcessor().SettingsFileName = dir_ / L"PEConfig.ini";
+        EraseProcessor().LoadSettings();
+    }
+    static void PressChild(HWND window, const std::wstring& caption)
+    {
+        PostMessageW(FindChild(window, L"Button", caption), BM_CLICK, 0, 0);
+    }
+
+    TempDir dir_;
+    wchar_t previous_[MAX_PATH]{};
+};
+
+// After the settings dialog the list is refilled and the condition picked before is picked
+// again where it is still listed, the first equal to it when case is ignored.
+TEST_F(ExecDialogs, ChooseConditionKeepsItsPickAcrossTheSettingsDialog)
+{
+    struct Case {
+        const char* what;
+        std::wstring stored;
+        int pick;
+        Strings after;  // the processor's list once the settings dialog has closed
+        int picked;
+    };
+    const Case cases[] = {
+        {"kept, elsewhere", L"a;b;c", 1, {L"c", L"b", L"a"}, 1},
+        {"gone", L"a;b", 1, {L"a"}, -1},
+        {"first of two case variants", L"x;*.TMP;*.tmp", 2, {L"x", L"*.TMP", L"*.tmp"}, 1},
+        {"list emptied", L"a", 0, {}, -1},
+        {"nothing picked", L"a;b", -1, {L"a", L"b"}, -1},
+    };
+    for (const Case& c : cases) {
+        Settings(c.stored, "000");
+        T_frmSelectExec form;
+        form.Show();
+        EXPECT_EQ(form.cbxConditions->ItemIndex(), -1) << c.what;
+        EXPECT_FALSE(form.btnOK->Enabled()) << c.what;
+        form.cbxConditions->SetItemIndex(c.pick);
+        EXPECT_EQ(form.btnOK->Enabled(), c.pick >= 0) << c.what;
+        BoxAnswer answer{kSettingsDialog, L"キャンセル(&C)"};
+        answer.before = [&](HWND) { EraseProcessor().SearchConditions = c.after; };
+        BoxWatcher watcher({answer});
+        Click(form.btnConfig->Handle());
+        ASSERT_TRUE(watcher.Seen().found) << c.what;
+        Strings listed;
+        for (int i = 0; i < form.cbxConditions->Count(); ++i) listed.push_back(form.cbxConditions->Item(i));
+        EXPECT_EQ(listed, c.after) << c.what;
+        EXPECT_EQ(form.cbxConditions->ItemIndex(), c.picked) << c.what;
+        EXPECT_EQ(form.btnOK->Enabled(), c.picked >= 0) << c.what;
+        EXPECT_TRUE(form.Visible()) << c.what;
+    }
+}
+
+TEST_F(ExecDialogs, ChooseConditionOpensWithAnEmptyConditionPicked)
+{
+    Settings(L"\"\";*.a", "000");
+    ASSERT_EQ(EraseProcessor().SearchConditions, (Strings{L"", L"*.a"}));
+    T_frmSelectExec form;
+    EXPECT_EQ(form.cbxConditions->ItemIndex(), 0);
+    EXPECT_TRUE(form.btnOK->Enabled());
+}
+
+// The options the settings dialog hands over show in the boxes afterwards; no-confirmation
+// switched on there starts the run of the confirm-all dialog at once, never that of the
+// choose-condition dialog.
+TEST_F(ExecDialogs, AfterTheSettingsDialogOnlyConfirmAllRunsAtOnce)
+{
+    struct Case {
+        const char* what;
+        bool confirmAll;
+        bool ranAtOnce;
+    };
+    for (const Case& c : {Case{"confirm-all", true, true}, Case{"choose-condition", false, false}}) {
+        Settings(L"*.~*;.#*.*;*.tmp", "000");
+        MakeTree(Target(), {L"a.~x", L"keep.txt", L"sub\\b.~x"});
+        std::unique_ptr<TForm> form;
+        TCheckBox* recurse = nullptr;
+        TButton* config = nullptr;
+        if (c.confirmAll) {
+            auto simple = std::make_unique<T_frmSimpleExec>();
+            recurse = simple->ckbRecurseSubDir.get();
+            config = simple->btnConfig.get();
+            form = std::move(simple);
+        } else {
+            auto select = std::make_unique<T_frmSelectExec>();
+            recurse = select->ckbRecurseSubDir.get();
+            config = select->btnConfig.get();
+            form = std::move(select);
+        }
+        form->Show();
+        BoxAnswer answer{kSettingsDialog, L"今回だけこの設定で削除(&T)"};
+        answer.before = [](HWND settings) {
+            PressChild(settings, L"サブフォルダのファイルも検索して削除する");
+            PressChild(settings, L"確認せずにポフッと削除する(慣れた人向け)");
+        };
+        BoxWatcher watcher({answer});
+        Click(config->Handle());
+        ASSERT_TRUE(watcher.Seen().found) << c.what;
+        EXPECT_TRUE(EraseProcessor().RecurseSubDir) << c.what;
+        EXPECT_TRUE(EraseProcessor().NoInquiryBox) << c.what;
+        EXPECT_TRUE(recurse->Checked()) << c.what;
+        EXPECT_EQ(form->Visible(), !c.ranAtOnce) << c.what;
+        Strings left = c.ranAtOnce ? Strings{L"keep.txt", L"sub\\"} : Strings{L"a.~x", L"keep.txt", L"sub\\", L"sub\\b.~x"};
+        EXPECT_EQ(ListTree(Target()), left) << c.what;
+        // The settings file is never written by these dialogs.
+        EXPECT_NE(ReadBytes(dir_ / L"PEConfig.ini").find("NoInquiryBox=0"), std::string::npos) << c.what;
+        RemoveTree(Target());
+    }
+}
+
+// A run that ends in an exception: shown, the dialog stays open with its inputs disabled, and a
+// close request then closes it.
+TEST_F(ExecDialogs, ARunThatFailsLeavesTheDialogOpenAndDisabled)
+{
+    // A message handled while the run lets messages through takes the condition list away.
+    class ListThief : public TForm {
+    public:
+        ListThief() : TForm({L"thief", TFormBorder::None, false, 1, 1}) {}
+
+    protected:
+        LRESULT WndProc(UINT msg, WPARAM wParam, LPARAM lParam) override
+        {
+            if (msg == WM_APP + 20) {
+                EraseProcessor().SearchConditions.clear();
+                return 0;
+            }
+            return TForm::WndProc(msg, wParam, lParam);
+        }
+    } thief;
+    Settings(L"*.~*", "100");
+    MakeTree(Target(), {L"a.~x", L"sub\\b.~x"});
+    T_frmSelectExec form;
+    form.Show();
+    form.cbxConditions->SetItemIndex(0);
+    PostMessageW(thief.Handle(), WM_APP + 20, 0, 0);
+    BoxWatcher watcher(kTitle, L"OK");
+    Click(form.btnOK->Handle());
+    const SeenBox& seen = watcher.Seen();
+    ASSERT_TRUE(seen.found);
+    EXPECT_NE(seen.text.find(L"リストのインデックスが範囲を超えています"), std::wstring::npos) << Narrow(seen.text);
+    EXPECT_TRUE(form.Visible());
+    for (TControl* input : {static_cast<TControl*>(form.cbxConditions.get()), static_cast<TControl*>(form.btnOK.get()),
+                            static_cast<TControl*>(form.btnCancel.get()), static_cast<TControl*>(form.btnConfig.get()),
+                            static_cast<TControl*>(form.ckbRecurseSubDir.get()),
+                            static_cast<TControl*>(form.ckbUseRecycleBox.get())})
+        EXPECT_FALSE(input->Enabled());
+    EXPECT_FALSE(WaitForm().Visible());
+    PostMessageW(form.Handle(), WM_CLOSE, 0, 0);
+    Application().ProcessMessages();
+    EXPECT_FALSE(form.Visible());
+}
+
+TEST_F(ExecDialogs, FocusStartsAtTheFirstControlAndFollowsTheTabOrder)
+{
+    Settings(L"*.~*", "000");
+    {
+        T_frmSimpleExec form;
+        form.Show();
+        EXPECT_EQ(Focused(), form.ckbRecurseSubDir->Handle());
+        for (HWND next : {form.btnOK->Handle(), form.btnCancel->Handle(), form.btnConfig->Handle(),
+                          form.ckbUseRecycleBox->Handle(), form.ckbRecurseSubDir->Handle()}) {
+            PressKey(VK_TAB);
+            EXPECT_EQ(Focused(), next);
+        }
+        PressKey(VK_ESCAPE);
+        EXPECT_FALSE(form.Visible());
+    }
+    {
+        T_frmSelectExec form;
+        form.Show();
+        form.cbxConditions->SetItemIndex(0);
+        EXPECT_EQ(Focused(), form.ckbRecurseSubDir->Handle());
+        for (HWND next : {form.btnOK->Handle(), form.btnCancel->Handle(), form.btnConfig->Handle(),
+                          form.cbxConditions->Handle(), form.ckbUseRecycleBox->Handle(), form.ckbRecurseSubDir->Handle()}) {
+            PressKey(VK_TAB);
+            EXPECT_EQ(Focused(), next);
+        }
+        PressKey(VK_ESCAPE);
+        EXPECT_FALSE(form.Visible());
+    }
+}
+
+// Enlarged, the buttons and the lower label move with the bottom edge and spread in proportion;
+// the drop-down, the check boxes and the upper label stay.
+TEST_F(ExecDialogs, ChooseConditionLaysOutItsBottomRowInProportion)
+{
+    T_frmSelectExec form;
+    form.Show();
+    RECT label2 = form.ControlBounds(form.Label2);
+    struct Case {
+        int width, height;
+        int ok, cancel, config;  // left edges at 96 DPI
+    };
+    const Case cases[] = {
+        {406, 149, 8, 140, 272},
+        {812, 249, 78, 342, 606},
+        {600, 300, 41, 237, 432},
+    };
+    for (const Case& c : cases) {
+        form.SetClientSize(c.width, c.height);
+        int dy = c.height - 149;
+        const std::pair<TButton*, int> buttons[] = {{form.btnOK.get(), c.ok}, {form.btnCancel.get(), c.cancel},
+                                                    {form.btnConfig.get(), c.config}};
+        for (const auto& [button, left] : buttons) {
+            RECT r = BoundsInParent(button->Handle());
+            EXPECT_EQ(r.left, form.Scale(left)) << Narrow(button->Caption()) << " at " << c.width;
+            EXPECT_EQ(r.top, form.Scale(114 + dy)) << Narrow(button->Caption()) << " at " << c.width;
+            EXPECT_EQ(r.right - r.left, form.Scale(125));
+            EXPECT_EQ(r.bottom - r.top, form.Scale(25));
+        }
+        RECT l2 = BoundsInParent(form.Label2);
+        EXPECT_EQ(l2.top, form.Scale(label2.top + dy));
+        EXPECT_EQ(l2.right - l2.left, form.Scale(label2.right - label2.left));
+        double designFraction = (label2.left + label2.right) / 2.0 / 406;
+        EXPECT_NEAR((l2.left + l2.right) / 2.0 / form.Scale(c.width), designFraction, 0.01);
+        for (HWND still : {form.cbxConditions->Handle(), form.ckbRecurseSubDir->Handle(),
+                           form.ckbUseRecycleBox->Handle(), form.Label1}) {
+            RECT r = BoundsInParent(still);
+            RECT design = form.ControlBounds(still);
+            EXPECT_EQ(r.left, form.Scale(design.left));
+            EXPECT_EQ(r.top, form.Scale(design.top));
+            EXPECT_EQ(r.right - r.left, form.Scale(design.right - design.left));
+        }
+    }
+}
+
+}  // namespace

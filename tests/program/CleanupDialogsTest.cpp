@@ -1,0 +1,238 @@
+#include <gtest/gtest.h>
+
+#include "support/BoxWatcher.h"
+#include "support/TestSupport.h"
+
+namespace {
+
+constexpr wchar_t kConfirmAll[] = L"条件に該当するすべてのファイルをポフッと削除";
+constexpr wchar_t kChooseCondition[] = L"条件を選択してファイルをポフッと削除";
+constexpr wchar_t kSettingsDialog[] = L"ポフッと削除する条件の設定";
+
+using Paths = std::vector<std::wstring>;
+
+const Paths kTree = {L"keep.txt", L"a.~cpp", L".#lock.txt", L"c.tmp", L"sub\\b.~h", L"sub\\keep.c"};
+const Paths kWhole = {L".#lock.txt", L"a.~cpp", L"c.tmp", L"keep.txt", L"sub\\", L"sub\\b.~h", L"sub\\keep.c"};
+
+// PofuttoErase.exe copied beside a settings file in a fresh folder, started on a tree "work"
+// there, its windows driven from outside.
+class CleanupDialogs : public testing::Test {
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(CopyFileW(ProgramPath().c_str(), (dir_ / L"PofuttoErase.exe").c_str(), FALSE));
+        MakeTree(Work(), kTree);
+    }
+
+    std::wstring Work() const { return dir_ / L"work"; }
+    std::wstring SettingsFile() const { return dir_ / L"PEConfig.ini"; }
+    void Settings(const std::wstring& conditions, const char* flags = "000")
+    {
+        stored_ = Sjis(L"[Config]\r\nSearchCondition=" + conditions + L"\r\nRecurseSubDir=" + wchar_t(flags[0]) +
+                       L"\r\nUseRecycleBox=" + wchar_t(flags[1]) + L"\r\nNoInquiryBox=" + wchar_t(flags[2]) +
+                       L"\r\n");
+        WriteBytes(SettingsFile(), stored_);
+    }
+    std::unique_ptr<StartedProcess> Start(const wchar_t* keyword)
+    {
+        return std::make_unique<StartedProcess>(dir_ / L"PofuttoErase.exe",
+                                                std::wstring(L" ") + keyword + L" \"" + Work() + L"\"");
+    }
+    static HWND Control(HWND window, const wchar_t* className, const std::wstring& caption)
+    {
+        HWND control = FindChild(window, className, caption);
+        EXPECT_NE(control, nullptr) << Narrow(caption);
+        return control;
+    }
+    static void Press(HWND window, const std::wstring& caption)
+    {
+        PostMessageW(Control(window, L"Button", caption), BM_CLICK, 0, 0);
+    }
+    static bool Enabled(HWND window, const std::wstring& caption)
+    {
+        return IsWindowEnabled(Control(window, L"Button", caption));
+    }
+    static bool Checked(HWND window, const std::wstring& caption)
+    {
+        return SendMessageW(Control(window, L"Button", caption), BM_GETCHECK, 0, 0) == BST_CHECKED;
+    }
+    // The drop-down of the choose-condition dialog.
+    static HWND Conditions(HWND window) { return FindWindowExW(window, nullptr, L"ComboBox", nullptr); }
+    // Picks the entry index of the drop-down as the keyboard does (it has the focus then).
+    static void Pick(HWND window, int index)
+    {
+        HWND box = Conditions(window);
+        for (int i = 0; i <= index; ++i) {
+            PostMessageW(box, WM_KEYDOWN, VK_DOWN, 1);
+            PostMessageW(box, WM_KEYUP, VK_DOWN, static_cast<LPARAM>(0xC0000001));
+        }
+        WaitFor([&] { return SendMessageW(box, CB_GETCURSEL, 0, 0) == index; });
+    }
+    // The settings file is never written by the cleanup dialogs.
+    void ExpectSettingsUntouched() { EXPECT_EQ(ReadBytes(SettingsFile()), stored_); }
+
+    TempDir dir_;
+    std::string stored_;
+};
+
+TEST_F(CleanupDialogs, ConfirmAllOKCleansWithEveryConditionAndTheTickedOptions)
+{
+    Settings(L"*.~*;.#*.*;*.tmp");
+    auto program = Start(L"RevorErase");
+    HWND dialog = WaitForShownWindow(kConfirmAll, program->Id());
+    ASSERT_NE(dialog, nullptr);
+    EXPECT_EQ(ShownWindows(program->Id()), std::vector<HWND>{dialog});
+    EXPECT_TRUE(Enabled(dialog, L"&OK"));
+    EXPECT_FALSE(Checked(dialog, L"サブフォルダのファイルも検索して削除する"));
+    Press(dialog, L"サブフォルダのファイルも検索して削除する");
+    Press(dialog, L"&OK");
+    EXPECT_EQ(program->Wait(), 0);
+    EXPECT_EQ(ListTree(Work()), (Paths{L"keep.txt", L"sub\\", L"sub\\keep.c"}));
+    ExpectSettingsUntouched();
+}
+
+TEST_F(CleanupDialogs, ConfirmAllCancelEscapeAndAnEmptyListRemoveNothing)
+{
+    struct Case {
+        const char* what;
+        std::wstring conditions;
+        bool okEnabled;
+        void (*leave)(HWND);
+    };
+    const Case cases[] = {
+        {"キャンセル", L"*.~*", true, [](HWND d) { Press(d, L"キャンセル(&C)"); }},
+        {"Escape", L"*.~*", true, [](HWND d) { PressKeyIn(d, VK_ESCAPE); }},
+        {"empty list", L"", false, [](HWND d) { Press(d, L"キャンセル(&C)"); }},
+    };
+    for (const Case& c : cases) {
+        Settings(c.conditions);
+        auto program = Start(L"RevorErase");
+        HWND dialog = WaitForShownWindow(kConfirmAll, program->Id());
+        ASSERT_NE(dialog, nullptr) << c.what;
+        EXPECT_EQ(Enabled(dialog, L"&OK"), c.okEnabled) << c.what;
+        c.leave(dialog);
+        EXPECT_EQ(program->Wait(), 0) << c.what;
+        EXPECT_EQ(ListTree(Work()), kWhole) << c.what;
+        ExpectSettingsUntouched();
+    }
+}
+
+TEST_F(CleanupDialogs, ChooseConditionCleansWithThePickedConditionOnly)
+{
+    Settings(L"*.~*;.#*.*;*.tmp", "100");
+    auto program = Start(L"others");
+    HWND dialog = WaitForShownWindow(kChooseCondition, program->Id());
+    ASSERT_NE(dialog, nullptr);
+    EXPECT_EQ(ShownWindows(program->Id()), std::vector<HWND>{dialog});
+    EXPECT_FALSE(Enabled(dialog, L"&OK"));
+    PressKeyIn(dialog, VK_TAB);  // from the first check box on to the drop-down
+    PressKeyIn(dialog, VK_TAB);
+    PressKeyIn(dialog, VK_TAB);
+    PressKeyIn(dialog, VK_TAB);
+    Pick(dialog, 0);
+    EXPECT_TRUE(WaitFor([&] { return Enabled(dialog, L"&OK"); }));
+    Press(dialog, L"&OK");
+    EXPECT_EQ(program->Wait(), 0);
+    EXPECT_EQ(ListTree(Work()), (Paths{L".#lock.txt", L"c.tmp", L"keep.txt", L"sub\\", L"sub\\keep.c"}));
+    ExpectSettingsUntouched();
+}
+
+TEST_F(CleanupDialogs, ChooseConditionWithoutAPickOrAListCannotRun)
+{
+    for (const wchar_t* conditions : {L"*.~*;*.tmp", L""}) {
+        Settings(conditions, "001");  // no-confirmation does not concern this dialog
+        auto program = Start(L"others");
+        HWND dialog = WaitForShownWindow(kChooseCondition, program->Id());
+        ASSERT_NE(dialog, nullptr);
+        EXPECT_FALSE(Enabled(dialog, L"&OK"));
+        EXPECT_EQ(SendMessageW(Conditions(dialog), CB_GETCOUNT, 0, 0), *conditions ? 2 : 0);
+        Press(dialog, L"キャンセル(&C)");
+        EXPECT_EQ(program->Wait(), 0);
+        EXPECT_EQ(ListTree(Work()), kWhole);
+        ExpectSettingsUntouched();
+    }
+}
+
+// A visit to the settings dialog: what it hands over shows afterwards; no-confirmation ticked
+// there runs the confirm-all dialog at once.
+TEST_F(CleanupDialogs, ConfirmAllRunsAtOnceWhenTheSettingsDialogSwitchesConfirmationOff)
+{
+    Settings(L"*.~*;.#*.*;*.tmp");
+    auto program = Start(L"RevorErase");
+    HWND dialog = WaitForShownWindow(kConfirmAll, program->Id());
+    ASSERT_NE(dialog, nullptr);
+    BoxAnswer answer{kSettingsDialog, L"キャンセル(&C)"};
+    answer.before = [](HWND settings) { Press(settings, L"確認せずにポフッと削除する(慣れた人向け)"); };
+    BoxWatcher watcher({answer}, program->Id());
+    Press(dialog, L"設定の確認・変更(&F)");
+    EXPECT_TRUE(watcher.Seen().found);
+    EXPECT_EQ(watcher.Seen().owner, dialog);
+    EXPECT_EQ(program->Wait(), 0);
+    EXPECT_EQ(ListTree(Work()), (Paths{L"keep.txt", L"sub\\", L"sub\\b.~h", L"sub\\keep.c"}));
+    ExpectSettingsUntouched();
+}
+
+TEST_F(CleanupDialogs, ChooseConditionShowsTheSettingsDialogsChangesAndLosesADeletedPick)
+{
+    Settings(L"*.~*;.#*.*;*.tmp");
+    auto program = Start(L"others");
+    HWND dialog = WaitForShownWindow(kChooseCondition, program->Id());
+    ASSERT_NE(dialog, nullptr);
+    for (int i = 0; i < 4; ++i) PressKeyIn(dialog, VK_TAB);
+    Pick(dialog, 0);
+    ASSERT_TRUE(WaitFor([&] { return Enabled(dialog, L"&OK"); }));
+    // In the settings dialog: tick the two options, delete the first condition (the list has the
+    // focus), and use it for this run only.
+    BoxAnswer edit{kSettingsDialog, L"削除(&D)"};
+    edit.stays = true;
+    edit.before = [](HWND window) {
+        Press(window, L"サブフォルダのファイルも検索して削除する");
+        Press(window, L"確認せずにポフッと削除する(慣れた人向け)");
+        PressKeyIn(window, VK_DOWN);
+        WaitFor([&] { return IsWindowEnabled(FindChild(window, L"Button", L"削除(&D)")); });
+    };
+    BoxWatcher watcher({edit, {L"情報", L"OK"}, {kSettingsDialog, L"今回だけこの設定で削除(&T)"}}, program->Id());
+    Press(dialog, L"設定の確認・変更(&F)");
+    for (const SeenBox& seen : watcher.All()) EXPECT_TRUE(seen.found);
+    ASSERT_TRUE(WaitFor([&] { return SendMessageW(Conditions(dialog), CB_GETCOUNT, 0, 0) == 2; }));
+    EXPECT_EQ(SendMessageW(Conditions(dialog), CB_GETCURSEL, 0, 0), CB_ERR);
+    EXPECT_FALSE(Enabled(dialog, L"&OK"));
+    EXPECT_TRUE(Checked(dialog, L"サブフォルダのファイルも検索して削除する"));
+    // No run followed; the dialog is still there.
+    EXPECT_TRUE(IsWindowVisible(dialog));
+    EXPECT_EQ(ListTree(Work()), kWhole);
+    Press(dialog, L"キャンセル(&C)");
+    EXPECT_EQ(program->Wait(), 0);
+    ExpectSettingsUntouched();
+}
+
+// A close request while the run is going on does not cut it short; the program ends after it.
+TEST_F(CleanupDialogs, ACloseRequestDuringTheRunWaitsForIt)
+{
+    Paths big;
+    for (int i = 0; i < 1500; ++i) big.push_back(L"d" + std::to_wstring(i) + L"\\x.~tmp");
+    MakeTree(Work(), big);
+    Settings(L"*.~*", "100");
+    auto program = Start(L"RevorErase");
+    HWND dialog = WaitForShownWindow(kConfirmAll, program->Id());
+    ASSERT_NE(dialog, nullptr);
+    Press(dialog, L"&OK");
+    ASSERT_NE(WaitForShownWindow(L"_frmWait", program->Id()), nullptr);
+    PostMessageW(dialog, WM_SYSCOMMAND, SC_CLOSE, 0);
+    PostMessageW(dialog, WM_CLOSE, 0, 0);
+    PressKeyIn(dialog, VK_ESCAPE);
+    // While the run goes on, the dialog stays beneath the progress window.
+    int looks = 0;
+    for (auto until = std::chrono::steady_clock::now() + std::chrono::seconds(1);
+         std::chrono::steady_clock::now() < until && FindShownWindow(L"_frmWait", program->Id()); Sleep(20)) {
+        EXPECT_TRUE(IsWindowVisible(dialog));
+        ++looks;
+    }
+    EXPECT_GT(looks, 5) << "the run ended too soon to tell";
+    EXPECT_EQ(program->Wait(std::chrono::seconds(120)), 0);
+    Paths left = ListTree(Work());
+    for (const std::wstring& path : left) EXPECT_EQ(path.find(L".~"), std::wstring::npos) << Narrow(path);
+    ExpectSettingsUntouched();
+}
+
+}  // namespace
