@@ -8,6 +8,10 @@
 # It prints the median wall time of each, the ratios 1/2 and 1/3 and PofuttoErase's peak
 # memory (for this tree and one twice as large), and checks that every run removed exactly
 # the expected files.
+# First it times the start-up: from starting PofuttoErase.exe until its confirm-all and its
+# choose-condition dialog are visible and waiting for input, alternating with a minimal
+# program that shows one empty window (bench/empty_window.cpp, the floor), and prints the
+# medians and the ratios (target <= 1.5).
 set -euo pipefail
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 build="$root/build"
@@ -57,6 +61,22 @@ median() { sort -n | awk '{a[NR]=$1} END {print (NR%2 ? a[(NR+1)/2] : (a[NR/2]+a
 
 wineserver -p >/dev/null 2>&1 || true
 wine cmd /c exit >/dev/null 2>&1 || true  # start Wine's services outside the timings
+
+startup="$work/startup"
+mkdir -p "$startup/folder"
+cp "$build/PofuttoErase.exe" "$build/bench_empty_window.exe" "$startup/"
+printf '[Config]\r\nSearchCondition=*.~*;.#*.*\r\nRecurseSubDir=1\r\nUseRecycleBox=0\r\nNoInquiryBox=0\r\n' \
+  >"$startup/PEConfig.ini"
+program=$(dos "$startup/PofuttoErase.exe")
+folder=$(dos "$startup/folder")
+mapfile -t starts < <(wine "$(dos "$build/bench_startup.exe")" 15 \
+  "条件に該当するすべてのファイルをポフッと削除" "$program" "RevorErase \"$folder\"" \
+  "条件を選択してファイルをポフッと削除" "$program" "others \"$folder\"" \
+  "empty" "$(dos "$startup/bench_empty_window.exe")" "" | tr -d '\r')
+printf 'start-up until ready, median of 15: confirm-all %.1f ms, choose-condition %.1f ms, empty window %.1f ms\n' \
+  "${starts[0]}" "${starts[1]}" "${starts[2]}"
+printf 'ratio confirm-all/empty = %.2f, choose-condition/empty = %.2f (target <= 1.5)\n' \
+  "$(echo "${starts[0]} / ${starts[2]}" | bc -l)" "$(echo "${starts[1]} / ${starts[2]}" | bc -l)"
 
 echo "tree: $(setup_tree "$files" "$work")"
 declare -A times

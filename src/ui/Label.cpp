@@ -4,11 +4,23 @@
 
 #include "ui/TextWrap.h"
 
+namespace {
+
+// The program's font at 96 DPI, made once: every label is measured with it.
+HFONT MeasuringFont(bool bold)
+{
+    static GdiObject regular(CreateProgramFont(96));
+    static GdiObject heavy(CreateProgramFont(96, true));
+    return static_cast<HFONT>(bold ? heavy.Get() : regular.Get());
+}
+
+}  // namespace
+
 SIZE MeasureCaption(const std::wstring& caption, bool bold)
 {
-    GdiObject font(CreateProgramFont(96, bold));
+    HFONT font = MeasuringFont(bold);
     HDC dc = GetDC(nullptr);
-    HGDIOBJ old = SelectObject(dc, font.Get());
+    HGDIOBJ old = SelectObject(dc, font);
     RECT r{0, 0, 0, 0};
     DrawTextW(dc, caption.c_str(), static_cast<int>(caption.size()), &r, DT_CALCRECT | DT_SINGLELINE | DT_NOPREFIX);
     SelectObject(dc, old);
@@ -18,9 +30,8 @@ SIZE MeasureCaption(const std::wstring& caption, bool bold)
 
 SIZE MeasureWrapped(const std::wstring& caption, int maxWidth96)
 {
-    GdiObject font(CreateProgramFont(96));
     HDC dc = GetDC(nullptr);
-    HGDIOBJ old = SelectObject(dc, font.Get());
+    HGDIOBJ old = SelectObject(dc, MeasuringFont(false));
     TEXTMETRICW metrics{};
     GetTextMetricsW(dc, &metrics);
     SIZE size{0, 0};
