@@ -30,6 +30,7 @@ install_missing() {
     [xvfb-run]=xvfb
     [xauth]=xauth
     [import]=imagemagick
+    [makensis]=nsis
     [locale-gen]=locales
   )
   local missing=()
