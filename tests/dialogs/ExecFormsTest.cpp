@@ -229,6 +229,8 @@ TEST_F(ExecDialogs, ChooseConditionLaysOutItsBottomRowInProportion)
 {
     T_frmSelectExec form;
     form.Show();
+    EXPECT_EQ(SendMessageW(form.cbxConditions->Handle(), CB_GETMINVISIBLE, 0, 0), 8);
+    EXPECT_EQ(GetWindowLongW(form.cbxConditions->Handle(), GWL_STYLE) & 3, CBS_DROPDOWNLIST);
     RECT label2 = form.ControlBounds(form.Label2);
     struct Case {
         int width, height;
