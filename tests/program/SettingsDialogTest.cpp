@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "support/BoxWatcher.h"
+#include "support/DialogDriver.h"
 #include "support/TestSupport.h"
 
 namespace {
@@ -65,6 +66,46 @@ TEST_F(SettingsDialog, ASavedConditionIsUsedByTheNextCleanup)
     MakeTree(work, {L"a.bak", L"keep.txt", L"b.~x"});
     EXPECT_EQ(RunProcess(Exe(), L" RevorErase \"" + work + L"\""), 0);
     EXPECT_EQ(ListTree(work), std::vector<std::wstring>{L"keep.txt"});
+}
+
+// Visual styles on for the programs started meanwhile: the platform's light theme.
+class VisualStyles {
+public:
+    VisualStyles()
+    {
+        Set(L"ThemeActive", L"1");
+        Set(L"DllName", L"C:\\windows\\resources\\themes\\light\\light.msstyles");
+        Set(L"ColorName", L"Blue");
+        Set(L"SizeName", L"NormalSize");
+    }
+    ~VisualStyles() { RegDeleteTreeW(HKEY_CURRENT_USER, kKey); }
+    VisualStyles(const VisualStyles&) = delete;
+    VisualStyles& operator=(const VisualStyles&) = delete;
+
+private:
+    static constexpr wchar_t kKey[] = L"Software\\Microsoft\\Windows\\CurrentVersion\\ThemeManager";
+    static void Set(const wchar_t* name, const std::wstring& value)
+    {
+        RegSetKeyValueW(HKEY_CURRENT_USER, kKey, name, REG_SZ, value.c_str(),
+                        static_cast<DWORD>((value.size() + 1) * sizeof(wchar_t)));
+    }
+};
+
+// The push buttons draw their captions in blue, with visual styles on too; a disabled one as
+// the platform draws a disabled caption.
+TEST_F(SettingsDialog, ButtonCaptionsAreBlueWithVisualStylesOn)
+{
+    ASSERT_TRUE(Exists(L"C:\\windows\\resources\\themes\\light\\light.msstyles"));
+    VisualStyles styles;
+    StartedProcess program(Exe(), L"");
+    HWND dialog = WaitForShownWindow(kDialog, program.Id());
+    ASSERT_NE(dialog, nullptr);
+    EXPECT_TRUE(WaitFor([&] { return BluePixels(FindChild(dialog, L"Button", L"追加(&A)")) > 10; }));
+    EXPECT_GT(BluePixels(FindChild(dialog, L"Button", L"キャンセル(&C)")), 10);
+    EXPECT_EQ(BluePixels(FindChild(dialog, L"Button", L"削除(&D)")), 0);
+    EXPECT_EQ(BluePixels(FindChild(dialog, L"Button", L"今回だけこの設定で削除(&T)")), 0);
+    Press(dialog, L"キャンセル(&C)");
+    EXPECT_EQ(program.Wait(), 0);
 }
 
 }  // namespace
