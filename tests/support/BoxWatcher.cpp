@@ -181,8 +181,13 @@ void BoxWatcher::Watch()
 
 void PressKeyIn(HWND window, UINT vk)
 {
+    // Keys reach the dialog keys' handling only once the window is active.
+    DWORD thread = GetWindowThreadProcessId(window, nullptr);
+    HWND top = GetAncestor(window, GA_ROOT);
     GUITHREADINFO info{sizeof(info)};
-    GetGUIThreadInfo(GetWindowThreadProcessId(window, nullptr), &info);
+    auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(5);
+    while (GetGUIThreadInfo(thread, &info) && info.hwndActive != top && std::chrono::steady_clock::now() < deadline)
+        Sleep(10);
     HWND target = info.hwndFocus ? info.hwndFocus : window;
     PostMessageW(target, WM_KEYDOWN, vk, 1);
     PostMessageW(target, WM_KEYUP, vk, static_cast<LPARAM>(0xC0000001));

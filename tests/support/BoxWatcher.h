@@ -77,5 +77,5 @@ std::vector<HWND> ShownWindows(DWORD process);
 // The window's child of a class ("Button") whose text is text, or null.
 HWND FindChild(HWND window, const wchar_t* className, const std::wstring& text);
 // Presses a key on the control of window's thread that has the focus (else on window), as
-// the keyboard does; for windows of another thread or process.
+// the keyboard does, once window is active; for windows of another thread or process.
 void PressKeyIn(HWND window, UINT vk);
