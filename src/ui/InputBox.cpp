@@ -2,10 +2,9 @@
 
 #include <memory>
 
-#include "ui/Button.h"
+#include "ui/BoxParts.h"
 #include "ui/Edit.h"
 #include "ui/Label.h"
-#include "ui/TextLabel.h"
 
 namespace {
 
@@ -13,31 +12,16 @@ constexpr int kClientWidth = 320;
 constexpr int kMargin = 8;
 constexpr int kFieldWidth = kClientWidth - 2 * kMargin;
 constexpr int kFieldHeight = 21;
-constexpr int kButtonWidth = 75;
-constexpr int kButtonHeight = 25;
-constexpr int kButtonGap = 8;
 
-TFormStyle InputStyle(const std::wstring& caption, int promptHeight)
-{
-    TFormStyle style;
-    style.Caption = caption;
-    style.Border = TFormBorder::Dialog;
-    style.ClientWidth = kClientWidth;
-    style.ClientHeight = kMargin + promptHeight + 6 + kFieldHeight + 16 + kButtonHeight + kMargin;
-    style.Owner = GetActiveWindow();
-    return style;
-}
+int ClientHeight(int promptHeight) { return kMargin + promptHeight + 6 + kFieldHeight + 16 + kBoxButtonHeight + kMargin; }
 
 class TInputForm : public TForm {
 public:
     TInputForm(const std::wstring& caption, const std::wstring& prompt, const std::wstring& value, SIZE promptSize)
-        : TForm(InputStyle(caption, promptSize.cy))
+        : TForm(BoxStyle(caption, kClientWidth, ClientHeight(promptSize.cy)))
     {
         int top = kMargin;
-        lblPrompt = std::make_unique<TLabel>(*this, Handle(), kMargin, top, prompt);
-        lblPrompt->SetAutoSize(false);
-        lblPrompt->SetWordWrap(true);
-        lblPrompt->SetBounds(TBounds{kMargin, top, kFieldWidth, static_cast<int>(promptSize.cy)}.Rect());
+        lblPrompt = WrappedLabel(*this, prompt, {kMargin, top, kFieldWidth, static_cast<int>(promptSize.cy)});
         top += promptSize.cy + 6;
 
         edtValue = std::make_unique<TEdit>(*this, TBounds{kMargin, top, kFieldWidth, kFieldHeight}, kDefaultAnchors,
@@ -46,21 +30,14 @@ public:
         edtValue->SelectAll();
         top += kFieldHeight + 16;
 
-        int left = (kClientWidth - 2 * kButtonWidth - kButtonGap) / 2;
-        btnOK = std::make_unique<TButton>(*this, TBounds{left, top, kButtonWidth, kButtonHeight}, 0, L"OK");
-        btnOK->OnClick = [this] { SetModalResult(TModalResult::Ok); };
-        btnOK->SetDefault(true);
-        left += kButtonWidth + kButtonGap;
-        btnCancel = std::make_unique<TButton>(*this, TBounds{left, top, kButtonWidth, kButtonHeight}, 0,
-                                              L"キャンセル");
-        btnCancel->OnClick = [this] { SetModalResult(TModalResult::Cancel); };
-        btnCancel->SetCancel(true);
+        buttons_ = AddBoxButtons(*this, kClientWidth, top, true);
     }
 
     std::unique_ptr<TLabel> lblPrompt;
     std::unique_ptr<TEdit> edtValue;
-    std::unique_ptr<TButton> btnOK;
-    std::unique_ptr<TButton> btnCancel;
+
+private:
+    TBoxButtons buttons_;
 };
 
 }  // namespace

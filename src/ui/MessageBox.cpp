@@ -3,18 +3,14 @@
 #include <algorithm>
 #include <memory>
 
-#include "ui/Button.h"
+#include "ui/BoxParts.h"
 #include "ui/Label.h"
-#include "ui/TextLabel.h"
 
 namespace {
 
 constexpr int kMargin = 12;
 constexpr int kIconSize = 32;
 constexpr int kTextLeft = kMargin + kIconSize + kMargin;
-constexpr int kButtonWidth = 75;
-constexpr int kButtonHeight = 25;
-constexpr int kButtonGap = 8;
 // Rounding at other DPIs may widen a line by a pixel or two; the text's box allows for it.
 constexpr int kTextSlack = 2;
 
@@ -30,7 +26,6 @@ int MaxTextWidth()
 struct Layout {
     SIZE client;
     TBounds text;
-    int buttonsLeft;
     int buttonsTop;
 };
 
@@ -39,33 +34,20 @@ Layout LayOutBox(const std::wstring& text, int buttonCount)
     SIZE size = MeasureWrapped(text, MaxTextWidth());
     size.cx += kTextSlack;
     int body = std::max<int>(kIconSize, size.cy);
-    int row = buttonCount * kButtonWidth + (buttonCount - 1) * kButtonGap;
     Layout layout;
-    layout.client.cx = std::max<int>(kTextLeft + size.cx + kMargin, row + 2 * kMargin);
-    layout.client.cy = kMargin + body + 16 + kButtonHeight + kMargin;
+    layout.client.cx = std::max<int>(kTextLeft + size.cx + kMargin, BoxButtonRowWidth(buttonCount) + 2 * kMargin);
+    layout.client.cy = kMargin + body + 16 + kBoxButtonHeight + kMargin;
     // A short text stands level with the middle of the icon.
     layout.text = {kTextLeft, kMargin + (body - size.cy) / 2, size.cx, static_cast<int>(size.cy)};
-    layout.buttonsLeft = (layout.client.cx - row) / 2;
     layout.buttonsTop = kMargin + body + 16;
     return layout;
-}
-
-TFormStyle BoxStyle(const std::wstring& caption, const Layout& layout)
-{
-    TFormStyle style;
-    style.Caption = caption;
-    style.Border = TFormBorder::Dialog;
-    style.ClientWidth = layout.client.cx;
-    style.ClientHeight = layout.client.cy;
-    style.Owner = GetActiveWindow();
-    return style;
 }
 
 class TMessageForm : public TForm {
 public:
     TMessageForm(const std::wstring& text, TMsgDlgType type, TMsgDlgButtons buttons, const std::wstring& caption,
                  const Layout& layout)
-        : TForm(BoxStyle(caption, layout))
+        : TForm(BoxStyle(caption, layout.client.cx, layout.client.cy))
     {
         imgIcon = AddControl(L"STATIC", L"", WS_VISIBLE | SS_ICON | SS_REALSIZECONTROL, 0, Handle(),
                              TBounds{kMargin, kMargin, kIconSize, kIconSize}.Rect());
@@ -74,43 +56,25 @@ public:
                                                   IMAGE_ICON, Scale(kIconSize), Scale(kIconSize), 0)));
         SendMessageW(imgIcon, STM_SETICON, reinterpret_cast<WPARAM>(icon_.Get()), 0);
 
-        lblText = std::make_unique<TLabel>(*this, Handle(), layout.text.Left, layout.text.Top, text);
-        lblText->SetAutoSize(false);
-        lblText->SetWordWrap(true);
-        lblText->SetBounds(layout.text.Rect());
-
-        int left = layout.buttonsLeft;
-        btnOK = std::make_unique<TButton>(*this, TBounds{left, layout.buttonsTop, kButtonWidth, kButtonHeight}, 0,
-                                          L"OK");
-        btnOK->OnClick = [this] { SetModalResult(TModalResult::Ok); };
-        btnOK->SetDefault(true);
-        if (buttons == TMsgDlgButtons::OkCancel) {
-            left += kButtonWidth + kButtonGap;
-            btnCancel = std::make_unique<TButton>(
-                *this, TBounds{left, layout.buttonsTop, kButtonWidth, kButtonHeight}, 0, L"キャンセル");
-            btnCancel->OnClick = [this] { SetModalResult(TModalResult::Cancel); };
-            btnCancel->SetCancel(true);
-        } else {
-            btnOK->SetCancel(true);
-        }
+        lblText = WrappedLabel(*this, text, layout.text);
+        buttons_ = AddBoxButtons(*this, layout.client.cx, layout.buttonsTop, buttons == TMsgDlgButtons::OkCancel);
     }
 
     HWND imgIcon;
     std::unique_ptr<TLabel> lblText;
-    std::unique_ptr<TButton> btnOK;
-    std::unique_ptr<TButton> btnCancel;
 
 protected:
     // The close box answers as Escape does.
     bool CloseQuery() override
     {
         if (ModalResult() != TModalResult::None) return true;
-        SetModalResult(btnCancel ? TModalResult::Cancel : TModalResult::Ok);
+        SetModalResult(buttons_.Cancel ? TModalResult::Cancel : TModalResult::Ok);
         return false;
     }
 
 private:
     IconHandle icon_;
+    TBoxButtons buttons_;
 };
 
 }  // namespace
