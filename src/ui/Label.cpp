@@ -6,43 +6,53 @@
 
 namespace {
 
-// The program's font at 96 DPI, made once: every label is measured with it.
-HFONT MeasuringFont(bool bold)
-{
-    static GdiObject regular(CreateProgramFont(96));
-    static GdiObject heavy(CreateProgramFont(96, true));
-    return static_cast<HFONT>(bold ? heavy.Get() : regular.Get());
-}
+// A screen DC with the program's font at 96 DPI selected; the fonts are made once, as every
+// label is measured with them.
+class TMeasuringDC {
+public:
+    explicit TMeasuringDC(bool bold) : dc_(GetDC(nullptr))
+    {
+        static GdiObject regular(CreateProgramFont(96));
+        static GdiObject heavy(CreateProgramFont(96, true));
+        old_ = SelectObject(dc_, bold ? heavy.Get() : regular.Get());
+    }
+    ~TMeasuringDC()
+    {
+        SelectObject(dc_, old_);
+        ReleaseDC(nullptr, dc_);
+    }
+    TMeasuringDC(const TMeasuringDC&) = delete;
+    TMeasuringDC& operator=(const TMeasuringDC&) = delete;
+    HDC Get() const { return dc_; }
+
+private:
+    HDC dc_;
+    HGDIOBJ old_;
+};
 
 }  // namespace
 
 SIZE MeasureCaption(const std::wstring& caption, bool bold)
 {
-    HFONT font = MeasuringFont(bold);
-    HDC dc = GetDC(nullptr);
-    HGDIOBJ old = SelectObject(dc, font);
+    TMeasuringDC dc(bold);
     RECT r{0, 0, 0, 0};
-    DrawTextW(dc, caption.c_str(), static_cast<int>(caption.size()), &r, DT_CALCRECT | DT_SINGLELINE | DT_NOPREFIX);
-    SelectObject(dc, old);
-    ReleaseDC(nullptr, dc);
+    DrawTextW(dc.Get(), caption.c_str(), static_cast<int>(caption.size()), &r,
+              DT_CALCRECT | DT_SINGLELINE | DT_NOPREFIX);
     return {r.right - r.left, r.bottom - r.top};
 }
 
 SIZE MeasureWrapped(const std::wstring& caption, int maxWidth96)
 {
-    HDC dc = GetDC(nullptr);
-    HGDIOBJ old = SelectObject(dc, MeasuringFont(false));
+    TMeasuringDC dc(false);
     TEXTMETRICW metrics{};
-    GetTextMetricsW(dc, &metrics);
+    GetTextMetricsW(dc.Get(), &metrics);
     SIZE size{0, 0};
-    for (const std::wstring& line : WrapText(dc, caption, maxWidth96)) {
+    for (const std::wstring& line : WrapText(dc.Get(), caption, maxWidth96)) {
         SIZE extent{};
-        GetTextExtentPoint32W(dc, line.c_str(), static_cast<int>(line.size()), &extent);
+        GetTextExtentPoint32W(dc.Get(), line.c_str(), static_cast<int>(line.size()), &extent);
         size.cx = std::max(size.cx, extent.cx);
         size.cy += metrics.tmHeight;
     }
-    SelectObject(dc, old);
-    ReleaseDC(nullptr, dc);
     return size;
 }
 

@@ -182,11 +182,10 @@ TEST_F(ExecDialogs, ARunThatFailsLeavesTheDialogOpenAndDisabled)
     ASSERT_TRUE(seen.found);
     EXPECT_NE(seen.text.find(L"リストのインデックスが範囲を超えています"), std::wstring::npos) << Narrow(seen.text);
     EXPECT_TRUE(form.Visible());
-    for (TControl* input : {static_cast<TControl*>(form.cbxConditions.get()), static_cast<TControl*>(form.btnOK.get()),
-                            static_cast<TControl*>(form.btnCancel.get()), static_cast<TControl*>(form.btnConfig.get()),
-                            static_cast<TControl*>(form.ckbRecurseSubDir.get()),
-                            static_cast<TControl*>(form.ckbUseRecycleBox.get())})
-        EXPECT_FALSE(input->Enabled());
+    const std::initializer_list<TControl*> inputs = {form.cbxConditions.get(), form.btnOK.get(),
+                                                     form.btnCancel.get(),     form.btnConfig.get(),
+                                                     form.ckbRecurseSubDir.get(), form.ckbUseRecycleBox.get()};
+    for (TControl* input : inputs) EXPECT_FALSE(input->Enabled());
     EXPECT_FALSE(WaitForm().Visible());
     PostMessageW(form.Handle(), WM_CLOSE, 0, 0);
     Application().ProcessMessages();
