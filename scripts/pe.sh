@@ -10,6 +10,7 @@ set -euo pipefail
 
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 build="$root/build"
+arguments=("$@")
 mode=${1:-}
 [ $# -gt 0 ] && shift
 
@@ -24,6 +25,7 @@ install_missing() {
     [x86_64-w64-mingw32-g++-posix]=g++-mingw-w64-x86-64-posix
     [x86_64-w64-mingw32-windres]=mingw-w64-tools
     [cmake]=cmake
+    [ninja]=ninja-build
     [wine]=wine
     [wine64]=wine64
     [Xvfb]=xvfb
@@ -58,21 +60,34 @@ install_missing() {
     sed -i 's/^# *ja_JP.UTF-8 UTF-8/ja_JP.UTF-8 UTF-8/' /etc/locale.gen
     grep -q '^ja_JP.UTF-8 UTF-8' /etc/locale.gen || echo 'ja_JP.UTF-8 UTF-8' >>/etc/locale.gen
     LC_ALL=C locale-gen >/dev/null
+    # A shell that started before the locale existed cannot switch to it: start afresh.
+    exec bash "$root/scripts/pe.sh" "${arguments[@]}"
   fi
   # Wine's ANSI code page follows the locale: 932 for Japanese.
   export LANG=ja_JP.UTF-8 LC_ALL=ja_JP.UTF-8
 }
 
+# Configures once (Ninja), then builds the given targets (the default ones when none). On failure
+# it shows what the compiler and linker said, without the progress lines.
 compile() {
-  LC_ALL=C cmake -S "$root" -B "$build" -G "Unix Makefiles" -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-w64.cmake" \
-    -DCMAKE_BUILD_TYPE=Release >"$build.configure.log" 2>&1 || { cat "$build.configure.log"; exit 1; }
-  LC_ALL=C cmake --build "$build" -j"$(nproc)" >"$build.build.log" 2>&1 || { grep -E 'error|Error' -A3 "$build.build.log" | head -80; exit 1; }
+  if [ ! -f "$build/build.ninja" ]; then
+    rm -rf "$build/CMakeCache.txt" "$build/CMakeFiles"  # made by another generator
+    LC_ALL=C cmake -S "$root" -B "$build" -G Ninja -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-w64.cmake" \
+      -DCMAKE_BUILD_TYPE=Release >"$build.configure.log" 2>&1 || { cat "$build.configure.log"; exit 1; }
+  fi
+  local targets=()
+  for target in "$@"; do targets+=(--target "$target"); done
+  LC_ALL=C cmake --build "$build" -j"$(nproc)" "${targets[@]}" >"$build.build.log" 2>&1 ||
+    { grep -vE '^\[[0-9]+/[0-9]+\] ' "$build.build.log" | head -150; exit 1; }
 }
 
 # A Wine prefix of our own, Japanese (ANSI code page 932), with a virtual desktop so windows
-# close at once without a window manager, and the program's font mapped to an installed one.
+# close at once without a window manager, and the program's font mapped to an installed one. Its
+# marker holds a digest of this set-up, so a changed set-up makes a new prefix.
 prepare_prefix() {
-  [ -f "$WINEPREFIX/.ready" ] && return
+  local digest
+  digest=$(declare -f prepare_prefix | sha1sum | cut -d' ' -f1)
+  [ "$(cat "$WINEPREFIX/.ready" 2>/dev/null)" = "$digest" ] && return
   rm -rf "$WINEPREFIX"
   mkdir -p "$WINEPREFIX"
   wineboot -i >/dev/null 2>&1
@@ -81,7 +96,7 @@ prepare_prefix() {
   wine reg add 'HKCU\Software\Wine\Fonts\Replacements' /v 'ＭＳ Ｐゴシック' /d 'IPAPGothic' /f >/dev/null 2>&1
   wine reg add 'HKCU\Software\Wine\Fonts\Replacements' /v 'ＭＳ ゴシック' /d 'IPAGothic' /f >/dev/null 2>&1
   wineserver -w
-  touch "$WINEPREFIX/.ready"
+  echo "$digest" >"$WINEPREFIX/.ready"
 }
 
 with_display() {
@@ -112,11 +127,11 @@ case "$mode" in
     with_display bash "$root/scripts/pe.sh" _ctest "$@"
     ;;
   bench)
-    install_missing; mkdir -p "$build"; compile; prepare_prefix
+    install_missing; mkdir -p "$build"; compile all bench_tools; prepare_prefix
     with_display bash "$root/scripts/bench.sh" "$@"
     ;;
   screens)
-    install_missing; mkdir -p "$build"; compile; prepare_prefix
+    install_missing; mkdir -p "$build"; compile all screens; prepare_prefix
     mkdir -p "$root/docs/screens"
     with_display bash "$root/scripts/pe.sh" _wine "$build/screens.exe" "$root/docs/screens" </dev/null
     ;;

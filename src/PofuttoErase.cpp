@@ -1,14 +1,12 @@
 // The program entry: picks the course from the command line and runs the application.
 #include <windows.h>
 
-#include "company/VarnelException.h"
-#include "company/VarnelGlobalVars.h"
 #include "core/CommandLine.h"
 #include "core/PEraseClasses.h"
-#include "core/PEraseWaitDlg.h"
 #include "dialogs/PEraseConfigForm.h"
 #include "dialogs/PEraseSelectExecForm.h"
 #include "dialogs/PEraseSimpleExecForm.h"
+#include "program/ProgramLifetime.h"
 #include "ui/Application.h"
 
 namespace {
@@ -38,23 +36,11 @@ void ChooseCourse()
     }
 }
 
-// Frees the program's single instances in the reverse order of their start-up: the
-// program's own, the toolkit's, then the company library's.
-void Finalize()
-{
-    FinalizeEraseProcessor();
-    FinalizeWaitForm();
-    FinalizeApplication();
-    FinalizeVarnelException();
-    FinalizeVarnelGlobalVars();
-}
-
 }  // namespace
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int)
 {
-    InitializeVarnelException();
-    Application().Initialize();
+    TProgramLifetime lifetime;
     Application().SetTitle(kTitle);
     try {
         ChooseCourse();
@@ -62,6 +48,5 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int)
     } catch (...) {
         Application().HandleException();
     }
-    Finalize();
     return 0;
 }

@@ -1,11 +1,11 @@
 #include "company/CAboutForm.h"
 
+#include "base/ExePath.h"
+#include "base/IntText.h"
+#include "base/TextConvert.h"
 #include "company/VarnelFunctions.h"
 #include "company/VarnelGUICommonAboutForm.h"
 #include "ui/Application.h"
-#include "ui/ExePath.h"
-#include "ui/IntText.h"
-#include "ui/TextConvert.h"
 
 namespace {
 

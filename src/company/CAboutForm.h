@@ -7,8 +7,8 @@
 #include <string>
 #include <vector>
 
+#include "base/Handles.h"
 #include "ui/Component.h"
-#include "ui/Handles.h"
 
 enum TVersionFormatEnum { vfMajor, vfMinor, vfRelease, vfBuild, vfBuildSeparation };
 

@@ -6,7 +6,7 @@
 #include <typeindex>
 #include <vector>
 
-#include "ui/Exception.h"
+#include "base/Exception.h"
 
 using TMsgParams = std::vector<std::wstring>;
 

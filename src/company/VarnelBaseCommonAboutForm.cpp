@@ -2,8 +2,8 @@
 
 #include <shellapi.h>
 
+#include "base/TextConvert.h"
 #include "ui/Label.h"
-#include "ui/TextConvert.h"
 
 std::function<void(HWND owner, const std::wstring& url)> gOpenWebPage = [](HWND owner, const std::wstring& url) {
     ShellExecuteW(owner, nullptr, url.c_str(), nullptr, nullptr, SW_SHOW);
@@ -26,7 +26,7 @@ TFormStyle AboutStyle()
 T_VarnelBaseCommonAboutForm::T_VarnelBaseCommonAboutForm() : TForm(AboutStyle())
 {
     imgAppIcon = AddControl(L"STATIC", L"", WS_VISIBLE | SS_ICON | SS_CENTERIMAGE | SS_REALSIZECONTROL, 0, Handle(),
-                            {12, 12, 60, 60});
+                            {12, 12, 48, 48});
     SetWindowLongPtrW(imgAppIcon, GWLP_ID, idImage);
     const struct {
         HWND* control;
@@ -46,7 +46,7 @@ T_VarnelBaseCommonAboutForm::T_VarnelBaseCommonAboutForm() : TForm(AboutStyle())
     SetControlBold(lblProductName);
     SetLabelCaption(*this, lblProductName, L"lblProductName", true);
     memAppendix = AddControl(L"EDIT", L"", WS_VISIBLE | WS_VSCROLL | ES_MULTILINE | ES_READONLY | ES_AUTOVSCROLL,
-                             WS_EX_CLIENTEDGE, Handle(), {12, 108, 487, 207}, akLeft | akTop | akRight | akBottom);
+                             WS_EX_CLIENTEDGE, Handle(), {12, 108, 475, 99}, akLeft | akTop | akRight | akBottom);
     SetWindowLongPtrW(memAppendix, GWLP_ID, idAppendix);
     btnClose = std::make_unique<TButton>(*this, TBounds{340, 8, 147, 25}, akTop | akRight, L"閉じる(&C)");
     btnClose->SetCancel(true);
@@ -91,13 +91,13 @@ void T_VarnelBaseCommonAboutForm::FormShow()
     if (!HasPicture()) {
         ShowWindow(imgAppIcon, SW_HIDE);
         for (HWND label : {lblProductName, lblProductVersion, lblCompanyName, lblCopyright}) {
-            RECT r = ControlBounds(label);
-            MoveControl(label, {12, r.top, 12 + (r.right - r.left), r.bottom});
+            TBounds at = ControlBounds(label);
+            MoveControl(label, {12, at.Top, at.Width, at.Height});
         }
     }
     btnJumpToUserRegSite->SetVisible(RegSiteButtonVisible);
     btnContactSite->SetVisible(ContactButtonVisible);
     if (!RegSiteButtonVisible && ContactButtonVisible)
-        MoveControl(btnContactSite->Handle(), TBounds{340, 40, 147, 25}.Rect());
+        MoveControl(btnContactSite->Handle(), {340, 40, 147, 25});
     SetClientSize(Width, ClientSize96().cy);
 }

@@ -4,10 +4,10 @@
 #include <memory>
 #include <string>
 
+#include "base/Handles.h"
 #include "company/CAboutForm.h"
 #include "ui/Button.h"
 #include "ui/Form.h"
-#include "ui/Handles.h"
 
 // How a web page is opened: the shell's default action. Tests may replace it.
 extern std::function<void(HWND owner, const std::wstring& url)> gOpenWebPage;

@@ -1,6 +1,6 @@
 #include "company/VarnelException.h"
 
-#include "ui/TextConvert.h"
+#include "base/TextConvert.h"
 
 std::unique_ptr<TCMessageProvider> gExceptionMsgProvider;
 

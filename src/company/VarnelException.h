@@ -5,8 +5,8 @@
 #include <string>
 #include <typeindex>
 
+#include "base/Exception.h"
 #include "company/CMessageProvider.h"
-#include "ui/Exception.h"
 
 class ECException : public Exception {
 public:

@@ -6,10 +6,10 @@
 #include <cwchar>
 #include <vector>
 
+#include "base/Exception.h"
+#include "base/TextConvert.h"
 #include "company/VarnelException.h"
 #include "company/VarnelGlobalVars.h"
-#include "ui/Exception.h"
-#include "ui/TextConvert.h"
 
 #include <memory>
 

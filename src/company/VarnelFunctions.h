@@ -6,7 +6,7 @@
 #include <exception>
 #include <string>
 
-#include "ui/Exception.h"
+#include "base/Exception.h"
 
 enum class TVersionInfoKey {
     Comments,

@@ -1,7 +1,7 @@
 #include "company/VarnelGUICommonAboutForm.h"
 
+#include "base/ExePath.h"
 #include "ui/Application.h"
-#include "ui/ExePath.h"
 #include "ui/Label.h"
 
 std::wstring T_VarnelGUICommonAboutForm::GetExeVersionInfo(TVersionInfoKey key) const

@@ -1,6 +1,7 @@
 #include "company/VarnelVCL.h"
 
-#include "ui/Handles.h"
+#include "base/Handles.h"
+#include "ui/DeviceContext.h"
 
 namespace {
 
@@ -61,9 +62,8 @@ void TCLabel::Paint(HDC canvas)
     int bottom = Height() - 1;
     const POINT frame[] = {{0, 0}, {right, 0}, {right, bottom}, {0, bottom}, {0, 0}};
     GdiObject pen(CreatePen(PS_SOLID, 1, borderColor_));
-    HGDIOBJ old = SelectObject(canvas, pen.Get());
+    TSelectObject selected(canvas, pen.Get());
     Polyline(canvas, frame, 5);
-    SelectObject(canvas, old);
 }
 
 void TCLabel::CustomWndProc(TMessage& message)

@@ -2,7 +2,7 @@
 
 #include <windows.h>
 
-#include "ui/ExePath.h"
+#include "base/ExePath.h"
 
 namespace {
 

@@ -2,7 +2,7 @@
 
 #include <shellapi.h>
 
-#include "ui/Handles.h"
+#include "base/Handles.h"
 
 std::wstring AbsolutePath(const std::wstring& path)
 {

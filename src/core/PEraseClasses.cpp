@@ -4,10 +4,10 @@
 
 #include <memory>
 
-#include "ui/IntText.h"
+#include "base/ExePath.h"
+#include "base/IntText.h"
+#include "base/TextConvert.h"
 #include "core/ProfileFile.h"
-#include "ui/ExePath.h"
-#include "ui/TextConvert.h"
 
 namespace {
 
@@ -92,7 +92,5 @@ TPEraseProcessor& EraseProcessor()
     if (!gEraseProcessor) gEraseProcessor = std::make_unique<TPEraseProcessor>();
     return *gEraseProcessor;
 }
-
-bool EraseProcessorExists() { return gEraseProcessor != nullptr; }
 
 void FinalizeEraseProcessor() { gEraseProcessor.reset(); }

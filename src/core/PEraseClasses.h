@@ -42,8 +42,6 @@ public:
 
 // The process's processor, constructed (and so the settings read) on the first call.
 TPEraseProcessor& EraseProcessor();
-// Whether EraseProcessor() has constructed it yet.
-bool EraseProcessorExists();
 // Frees the processor at program end; nothing is saved.
 void FinalizeEraseProcessor();
 

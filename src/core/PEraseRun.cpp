@@ -4,12 +4,12 @@
 #include <algorithm>
 #include <vector>
 
+#include "base/TextConvert.h"
 #include "core/FileOps.h"
 #include "core/NameMatch.h"
 #include "core/PEraseClasses.h"
 #include "core/PEraseWaitDlg.h"
 #include "ui/Application.h"
-#include "ui/TextConvert.h"
 
 namespace {
 

@@ -34,9 +34,9 @@ TAnimateClip EraseClip()
 
 T_frmWait::T_frmWait() : TForm(WaitStyle())
 {
-    Panel1 = std::make_unique<TPanel>(*this, Handle(), RECT{0, 0, 312, 88}, TBevel::Lowered, TBevel::Raised);
+    Panel1 = std::make_unique<TPanel>(*this, Handle(), TBounds{0, 0, 312, 88}, TBevel::Lowered, TBevel::Raised);
     Label1 = CreateLabel(*this, Panel1->Handle(), L"ファイル削除中... しばらくお待ちください。", 12, 8);
-    aniErasing = std::make_unique<TAnimate>(*this, Panel1->Handle(), RECT{2, 26, 310, 86}, EraseClip(),
+    aniErasing = std::make_unique<TAnimate>(*this, Panel1->Handle(), TBounds{2, 26, 308, 60}, EraseClip(),
                                             kFirstFrame, kLastFrame);
 }
 
@@ -53,6 +53,9 @@ void T_frmWait::HideWait() { Hide(); }
 
 void T_frmWait::FormShow() { aniErasing->Play(); }
 
+// Nobody sees the clip while the window is hidden: it rests until the next run.
+void T_frmWait::FormHide() { aniErasing->Stop(); }
+
 T_frmWait& WaitForm()
 {
     if (!gWaitForm) {
@@ -62,8 +65,6 @@ T_frmWait& WaitForm()
     }
     return *gWaitForm;
 }
-
-bool WaitFormExists() { return gWaitForm != nullptr; }
 
 void FinalizeWaitForm()
 {

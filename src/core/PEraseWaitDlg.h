@@ -21,12 +21,11 @@ public:
 
 protected:
     void FormShow() override;
+    void FormHide() override;
 };
 
 // The single progress window, created hidden on first use; the application owns it.
 T_frmWait& WaitForm();
-// Whether WaitForm() has created it.
-bool WaitFormExists();
 // Requests its release at program end.
 void FinalizeWaitForm();
 

@@ -4,9 +4,9 @@
 
 #include <string_view>
 
-#include "ui/Exception.h"
-#include "ui/Handles.h"
-#include "ui/TextConvert.h"
+#include "base/Exception.h"
+#include "base/Handles.h"
+#include "base/TextConvert.h"
 
 namespace {
 

@@ -2,11 +2,11 @@
 
 #include <algorithm>
 
+#include "base/TextConvert.h"
 #include "core/PEraseClasses.h"
 #include "dialogs/PEraseDialogParts.h"
 #include "ui/InputBox.h"
 #include "ui/MessageBox.h"
-#include "ui/TextConvert.h"
 
 namespace {
 
@@ -57,7 +57,7 @@ T_frmConfig::T_frmConfig(HWND owner) : TForm(ConfigStyle(owner))
     CLabel1->SetEvokeCustomMsgProc(false);
     CLabel2 = std::make_unique<TCLabel>(*this, Handle(), 8, 24, L"例. *.~*, *.tmp など");
     CLabel2->SetAutoSize(false);
-    CLabel2->SetBounds(TBounds{8, 24, 153, 17}.Rect());
+    CLabel2->SetBounds({8, 24, 153, 17});
     CLabel2->SetEvokeCustomMsgProc(false);
 
     frmAbout.UseVersionInfoFromFile = true;

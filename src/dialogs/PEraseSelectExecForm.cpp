@@ -1,9 +1,9 @@
 #include "dialogs/PEraseSelectExecForm.h"
 
+#include "base/TextConvert.h"
 #include "core/PEraseClasses.h"
 #include "dialogs/PEraseDialogParts.h"
 #include "ui/Label.h"
-#include "ui/TextConvert.h"
 
 namespace {
 

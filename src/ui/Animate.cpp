@@ -4,7 +4,7 @@
 
 #include <cstring>
 
-#include "ui/Exception.h"
+#include "base/Exception.h"
 
 namespace {
 
@@ -35,6 +35,86 @@ LRESULT CALLBACK HostProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
     }
 }
 
+// Waits for object while handling the messages other threads send to this one: the player's
+// windows are children of ours, and creating or destroying them asks our windows.
+void WaitHandlingSentMessages(HANDLE object)
+{
+    while (MsgWaitForMultipleObjects(1, &object, FALSE, INFINITE, QS_SENDMESSAGE) != WAIT_OBJECT_0) {
+        MSG msg;
+        PeekMessageW(&msg, nullptr, 0, 0, PM_NOREMOVE | PM_QS_SENDMESSAGE);
+    }
+}
+
+// What the player thread needs, copied before it starts, and what it reports before it
+// signals ready. After the signal the thread touches none of it.
+struct TPlayerStart {
+    HWND parent;
+    TBounds bounds;  // at the form's DPI, in the parent's client coordinates
+    TAnimateClip clip;
+    int firstFrame;
+    int lastFrame;
+    KernelHandle ready{CreateEventW(nullptr, TRUE, FALSE, nullptr)};
+    HWND host = nullptr;
+    HWND control = nullptr;
+    DWORD error = 0;
+};
+
+void PlayerLoop(HWND host, HWND control, int firstFrame, int lastFrame)
+{
+    MSG msg;
+    while (GetMessageW(&msg, nullptr, 0, 0) > 0) {
+        if (msg.hwnd == host && msg.message == kPlay) {
+            SendMessageW(control, ACM_PLAY, static_cast<WPARAM>(-1),
+                         MAKELPARAM(static_cast<WORD>(firstFrame), static_cast<WORD>(lastFrame)));
+            continue;
+        }
+        if (msg.hwnd == host && msg.message == kStop) {
+            SendMessageW(control, ACM_STOP, 0, 0);
+            continue;
+        }
+        TranslateMessage(&msg);
+        DispatchMessageW(&msg);
+    }
+    DestroyWindow(host);
+}
+
+DWORD WINAPI PlayerMain(void* context)
+{
+    auto& start = *static_cast<TPlayerStart*>(context);
+    int firstFrame = start.firstFrame;
+    int lastFrame = start.lastFrame;
+    WNDCLASSEXW wc{sizeof(wc)};
+    wc.lpfnWndProc = HostProc;
+    wc.hInstance = GetModuleHandleW(nullptr);
+    wc.lpszClassName = kHostClass;
+    wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+    bool registered = RegisterClassExW(&wc) || GetLastError() == ERROR_CLASS_ALREADY_EXISTS;
+
+    const TBounds& at = start.bounds;
+    HWND host = registered ? CreateWindowExW(WS_EX_NOPARENTNOTIFY, kHostClass, L"",
+                                             WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN | WS_CLIPSIBLINGS, at.Left,
+                                             at.Top, at.Width, at.Height, start.parent, nullptr, wc.hInstance, nullptr)
+                           : nullptr;
+    HWND control = host ? CreateWindowExW(WS_EX_NOPARENTNOTIFY, ANIMATE_CLASSW, L"",
+                                          WS_CHILD | WS_VISIBLE | ACS_CENTER | ACS_TRANSPARENT, 0, 0, at.Width,
+                                          at.Height, host, nullptr, wc.hInstance, nullptr)
+                        : nullptr;
+    if (control)
+        SendMessageW(control, ACM_OPENW, reinterpret_cast<WPARAM>(start.clip.module),
+                     reinterpret_cast<LPARAM>(start.clip.name));
+    if (!control) {
+        start.error = GetLastError();
+        if (host) DestroyWindow(host);
+        host = nullptr;
+    }
+    start.host = host;
+    start.control = control;
+    SetEvent(start.ready.Get());
+    // From here on, only what was copied above.
+    if (host) PlayerLoop(host, control, firstFrame, lastFrame);
+    return 0;
+}
+
 }  // namespace
 
 int ClipFrameCount(TAnimateClip clip)
@@ -55,33 +135,30 @@ int ClipFrameCount(TAnimateClip clip)
     return 0;
 }
 
-TAnimate::TAnimate(TForm& form, HWND parent, RECT bounds96, TAnimateClip clip, int firstFrame, int lastFrame)
-    : parent_(parent),
-      bounds_{form.Scale(bounds96.left), form.Scale(bounds96.top), form.Scale(bounds96.right),
-              form.Scale(bounds96.bottom)},
-      clip_(clip),
-      firstFrame_(firstFrame),
-      lastFrame_(lastFrame),
-      ready_(CreateEventW(nullptr, TRUE, FALSE, nullptr))
+TAnimate::TAnimate(TForm& form, HWND parent, TBounds bounds96, TAnimateClip clip, int firstFrame, int lastFrame)
+    : form_(form)
 {
-    thread_.Reset(CreateThread(nullptr, 0, &TAnimate::PlayerMain, this, 0, &threadId_));
-    if (!thread_) throw Exception(L"アニメーションを開始できません");
-    WaitForSingleObject(ready_.Get(), INFINITE);
-    if (!host_) throw Exception(L"アニメーションを開始できません");
+    TPlayerStart start{parent, ScaleToDpi(bounds96, form.Dpi()), clip, firstFrame, lastFrame};
+    if (!start.ready) RaiseLastOSError(L"アニメーションを開始できません");
+    thread_.Reset(CreateThread(nullptr, 0, &PlayerMain, &start, 0, &threadId_));
+    if (!thread_) RaiseLastOSError(L"アニメーションを開始できません");
+    WaitHandlingSentMessages(start.ready.Get());
+    if (!start.host) {
+        // The player has ended, or is about to: let it go before start goes out of scope.
+        WaitHandlingSentMessages(thread_.Get());
+        throw EOSError(L"アニメーションを開始できません", start.error);
+    }
+    host_ = start.host;
+    control_ = start.control;
     form.Place(host_, bounds96);
     Play();
 }
 
 TAnimate::~TAnimate()
 {
-    if (!thread_) return;
+    form_.Forget(host_);
     PostThreadMessageW(threadId_, WM_QUIT, 0, 0);
-    // Handle messages sent to this thread meanwhile: the player's windows are children of ours.
-    HANDLE thread = thread_.Get();
-    while (MsgWaitForMultipleObjects(1, &thread, FALSE, INFINITE, QS_SENDMESSAGE) != WAIT_OBJECT_0) {
-        MSG msg;
-        PeekMessageW(&msg, nullptr, 0, 0, PM_NOREMOVE | PM_QS_SENDMESSAGE);
-    }
+    WaitHandlingSentMessages(thread_.Get());
 }
 
 void TAnimate::Play()
@@ -96,50 +173,4 @@ void TAnimate::Stop()
     if (!active_) return;
     active_ = false;
     PostMessageW(host_, kStop, 0, 0);
-}
-
-DWORD WINAPI TAnimate::PlayerMain(void* self)
-{
-    static_cast<TAnimate*>(self)->RunPlayer();
-    return 0;
-}
-
-void TAnimate::RunPlayer()
-{
-    WNDCLASSEXW wc{sizeof(wc)};
-    wc.lpfnWndProc = HostProc;
-    wc.hInstance = GetModuleHandleW(nullptr);
-    wc.lpszClassName = kHostClass;
-    wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-    RegisterClassExW(&wc);  // fails harmlessly once registered
-
-    int width = bounds_.right - bounds_.left;
-    int height = bounds_.bottom - bounds_.top;
-    host_ = CreateWindowExW(WS_EX_NOPARENTNOTIFY, kHostClass, L"", WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN,
-                            bounds_.left, bounds_.top, width, height, parent_, nullptr, wc.hInstance, nullptr);
-    if (host_) {
-        control_ = CreateWindowExW(WS_EX_NOPARENTNOTIFY, ANIMATE_CLASSW, L"",
-                                   WS_CHILD | WS_VISIBLE | ACS_CENTER | ACS_TRANSPARENT, 0, 0, width, height,
-                                   host_, nullptr, wc.hInstance, nullptr);
-        if (control_) SendMessageW(control_, ACM_OPENW, reinterpret_cast<WPARAM>(clip_.module),
-                                   reinterpret_cast<LPARAM>(clip_.name));
-    }
-    SetEvent(ready_.Get());
-    if (!host_) return;
-
-    MSG msg;
-    while (GetMessageW(&msg, nullptr, 0, 0) > 0) {
-        if (msg.hwnd == host_ && msg.message == kPlay) {
-            SendMessageW(control_, ACM_PLAY, static_cast<WPARAM>(-1),
-                         MAKELPARAM(static_cast<WORD>(firstFrame_), static_cast<WORD>(lastFrame_)));
-            continue;
-        }
-        if (msg.hwnd == host_ && msg.message == kStop) {
-            SendMessageW(control_, ACM_STOP, 0, 0);
-            continue;
-        }
-        TranslateMessage(&msg);
-        DispatchMessageW(&msg);
-    }
-    DestroyWindow(host_);
 }

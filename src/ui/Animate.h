@@ -5,8 +5,8 @@
 // with its own message loop; they are children of a window of the UI thread.
 #include <windows.h>
 
+#include "base/Handles.h"
 #include "ui/Form.h"
-#include "ui/Handles.h"
 
 struct TAnimateClip {
     HMODULE module;       // the module holding the AVI resource
@@ -15,15 +15,17 @@ struct TAnimateClip {
 
 class TAnimate {
 public:
-    // Opens the clip centred on a transparent background and starts playing frames
-    // firstFrame to lastFrame (counted from 0), repeated without end.
-    TAnimate(TForm& form, HWND parent, RECT bounds96, TAnimateClip clip, int firstFrame, int lastFrame);
+    // Opens the clip centred on a transparent background at 96-DPI bounds of parent (a window
+    // of form) and starts playing frames firstFrame to lastFrame (counted from 0), repeated
+    // without end. Raises EOSError when the player cannot start.
+    TAnimate(TForm& form, HWND parent, TBounds bounds96, TAnimateClip clip, int firstFrame, int lastFrame);
     ~TAnimate();
     TAnimate(const TAnimate&) = delete;
     TAnimate& operator=(const TAnimate&) = delete;
 
     // Starts playing; does nothing while it already plays.
     void Play();
+    // Stops at the frame it shows; does nothing while it is stopped.
     void Stop();
     bool Active() const { return active_; }
 
@@ -31,19 +33,11 @@ public:
     DWORD PlayerThreadId() const { return threadId_; }
 
 private:
-    static DWORD WINAPI PlayerMain(void* self);
-    void RunPlayer();
-
-    HWND parent_;
-    RECT bounds_;  // at the form's DPI, in the parent's client coordinates
-    TAnimateClip clip_;
-    int firstFrame_;
-    int lastFrame_;
+    TForm& form_;
     bool active_ = false;
     HWND host_ = nullptr;
     HWND control_ = nullptr;
     DWORD threadId_ = 0;
-    KernelHandle ready_;
     KernelHandle thread_;
 };
 

@@ -2,7 +2,6 @@
 
 #include <algorithm>
 
-#include "ui/ExePath.h"
 #include "ui/Form.h"
 #include "ui/MessageBox.h"
 
@@ -47,10 +46,12 @@ void TApplication::Initialize()
     wc.hInstance = instance;
     wc.lpszClassName = kAppClass;
     wc.hIcon = Icon();
-    RegisterClassExW(&wc);
+    // Registered once per process, though a process may make a new application object.
+    if (!RegisterClassExW(&wc) && GetLastError() != ERROR_CLASS_ALREADY_EXISTS) RaiseLastOSError(L"ウィンドウクラス " + std::wstring(kAppClass) + L" を登録できません");
     // Hidden owner of every top-level window of the program; it carries the title.
     handle_ = CreateWindowExW(0, kAppClass, title_.c_str(), WS_POPUP, 0, 0, 0, 0, nullptr, nullptr, instance,
                               nullptr);
+    if (!handle_) RaiseLastOSError(L"アプリケーションのウィンドウを作成できません");
 }
 
 void TApplication::SetTitle(std::wstring title)
@@ -91,14 +92,19 @@ void TApplication::Run()
     }
     MSG msg;
     while (!terminated_) {
-        BOOL got = GetMessageW(&msg, nullptr, 0, 0);
-        if (got == -1) break;
-        if (got == 0) {
+        if (!NextMessage(msg)) {
             terminated_ = true;
             break;
         }
         HandleMessage(msg);
     }
+}
+
+bool TApplication::NextMessage(MSG& msg)
+{
+    BOOL got = GetMessageW(&msg, nullptr, 0, 0);
+    if (got == -1) RaiseLastOSError(L"メッセージを受け取れません");
+    return got != 0;
 }
 
 void TApplication::ProcessMessages()
@@ -155,8 +161,6 @@ HICON TApplication::Icon() const
     }
     return icon_.Get();
 }
-
-std::wstring TApplication::ExeName() const { return ExecutablePath(); }
 
 void TApplication::ShowException(const std::exception& e)
 {

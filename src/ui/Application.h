@@ -8,8 +8,8 @@
 #include <string>
 #include <vector>
 
-#include "ui/Exception.h"
-#include "ui/Handles.h"
+#include "base/Exception.h"
+#include "base/Handles.h"
 
 class TForm;
 
@@ -41,6 +41,9 @@ public:
     void Run();
     // Handles every message already waiting, then returns.
     void ProcessMessages();
+    // Waits for the next message of the thread; false for the quit request. Raises EOSError
+    // when the system cannot deliver one.
+    bool NextMessage(MSG& msg);
     // Handles one message as every loop of the program does (dialog keys first); false for
     // the quit request.
     bool HandleMessage(MSG& msg);
@@ -52,7 +55,6 @@ public:
 
     HWND Handle() const { return handle_; }
     HICON Icon() const;
-    std::wstring ExeName() const;
 
     // The default exception display; OnException, when set, replaces it.
     void ShowException(const std::exception& e);

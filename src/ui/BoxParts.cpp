@@ -44,6 +44,6 @@ std::unique_ptr<TLabel> WrappedLabel(TForm& box, const std::wstring& text, TBoun
     auto label = std::make_unique<TLabel>(box, box.Handle(), bounds.Left, bounds.Top, text);
     label->SetAutoSize(false);
     label->SetWordWrap(true);
-    label->SetBounds(bounds.Rect());
+    label->SetBounds(bounds);
     return label;
 }

@@ -4,6 +4,8 @@
 #include <uxtheme.h>
 #include <vssym32.h>
 
+#include "ui/DeviceContext.h"
+
 TButton::TButton(TForm& form, TBounds place, unsigned anchors, const std::wstring& caption, int id)
     : TControl(form, L"BUTTON", caption, WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON, 0, place, anchors, id)
 {
@@ -73,7 +75,7 @@ void TButton::Paint(HDC dc, RECT rect, UINT itemState)
     UINT format = DT_CENTER | DT_VCENTER | DT_SINGLELINE | ((uiState & UISF_HIDEACCEL) ? DT_HIDEPREFIX : 0);
     std::wstring caption = Caption();
     auto font = reinterpret_cast<HFONT>(SendMessageW(Handle(), WM_GETFONT, 0, 0));
-    HGDIOBJ oldFont = SelectObject(dc, font ? font : GetStockObject(DEFAULT_GUI_FONT));
+    TSelectObject selected(dc, font ? font : GetStockObject(DEFAULT_GUI_FONT));
     int oldMode = SetBkMode(dc, TRANSPARENT);
     RECT content = rect;
 
@@ -115,5 +117,4 @@ void TButton::Paint(HDC dc, RECT rect, UINT itemState)
     }
     if (focused && !(uiState & UISF_HIDEFOCUS)) DrawFocusRect(dc, &content);
     SetBkMode(dc, oldMode);
-    SelectObject(dc, oldFont);
 }

@@ -10,7 +10,7 @@ TComboBox::TComboBox(TForm& form, TBounds place, unsigned anchors, int rows)
     auto field = static_cast<int>(SendMessageW(Handle(), CB_GETITEMHEIGHT, static_cast<WPARAM>(-1), 0));
     auto row = static_cast<int>(SendMessageW(Handle(), CB_GETITEMHEIGHT, 0, 0));
     int dropped = MulDiv(field + 8 + rows * row, 96, static_cast<int>(form.Dpi()));
-    form.MoveControl(Handle(), TBounds{place.Left, place.Top, place.Width, dropped}.Rect());
+    form.MoveControl(Handle(), {place.Left, place.Top, place.Width, dropped});
 }
 
 int TComboBox::Count() const { return static_cast<int>(SendMessageW(Handle(), CB_GETCOUNT, 0, 0)); }

@@ -5,20 +5,15 @@
 #include <cstdint>
 #include <string>
 
-#include "ui/Exception.h"
+#include "base/Exception.h"
 
 enum TComponentStateFlag : uint32_t {
     csLoading = 1u << 0,
     csReading = 1u << 1,
-    csWriting = 1u << 2,
     csDestroying = 1u << 3,
     csDesigning = 1u << 4,
-    csAncestor = 1u << 5,
     csUpdating = 1u << 6,
-    csFixups = 1u << 7,
     csFreeNotification = 1u << 8,
-    csInline = 1u << 9,
-    csDesignInstance = 1u << 10,
 };
 
 class TComponent : public TObject {

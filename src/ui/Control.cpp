@@ -12,16 +12,15 @@ constexpr UINT_PTR kSubclassId = 1;
 
 TControl::TControl(TForm& form, const wchar_t* className, const std::wstring& text, DWORD style, DWORD exStyle,
                    TBounds place, unsigned anchors, int id)
-    : form_(form), handle_(form.AddControl(className, text, style, exStyle, form.Handle(), place.Rect(), anchors)),
+    : form_(form), handle_(form.AddControl(className, text, style, exStyle, form.Handle(), place, anchors)),
       id_(form.Register(*this, id))
 {
-    SetWindowLongPtrW(handle_, GWLP_ID, id_);
     SetWindowSubclass(handle_, &TControl::SubclassProc, kSubclassId, reinterpret_cast<DWORD_PTR>(this));
 }
 
 TControl::~TControl()
 {
-    form_.Forget(*this);
+    form_.Forget(handle_);
     if (IsWindow(handle_)) {
         RemoveWindowSubclass(handle_, &TControl::SubclassProc, kSubclassId);
         DestroyWindow(handle_);
@@ -31,7 +30,6 @@ TControl::~TControl()
 void TControl::ChangeId(int id)
 {
     id_ = form_.Register(*this, id);
-    SetWindowLongPtrW(handle_, GWLP_ID, id_);
 }
 
 bool TControl::Enabled() const { return IsWindowEnabled(handle_); }

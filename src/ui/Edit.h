@@ -1,7 +1,6 @@
 #pragma once
 // A one-line text field.
 #include <string>
-#include <utility>
 
 #include "ui/Control.h"
 
@@ -12,6 +11,4 @@ public:
     // The most characters the user can enter.
     void SetMaxLength(int length);
     void SelectAll();
-    // The selection as first character and length.
-    std::pair<int, int> Selection() const;
 };

@@ -1,14 +1,18 @@
 #include "ui/Form.h"
 
+#include <commctrl.h>
+
 #include <algorithm>
 
 #include "ui/Application.h"
 #include "ui/Button.h"
 #include "ui/Control.h"
+#include "ui/ModalLoop.h"
 
 namespace {
 
 constexpr wchar_t kFormClass[] = L"PofuttoEraseForm";
+constexpr UINT_PTR kChildSubclassId = 0x50464348;  // "PFCH"
 
 UINT UpdateButtonLookMessage()
 {
@@ -28,20 +32,6 @@ DWORD StyleFor(const TFormStyle& style)
     return WS_POPUP;
 }
 
-// Where a control's edges go along one axis when its parent grows from design to now.
-void Stretch(LONG& low, LONG& high, bool anchorLow, bool anchorHigh, int design, int now)
-{
-    if (anchorHigh) {
-        if (!anchorLow) low += now - design;
-        high += now - design;
-    } else if (!anchorLow && design > 0) {
-        // Neither edge: the centre keeps its fraction of the parent's extent.
-        LONG size = high - low;
-        low = MulDiv(low + size / 2, now, design) - size / 2;
-        high = low + size;
-    }
-}
-
 DWORD ExStyleFor(const TFormStyle& style)
 {
     DWORD ex = style.Border == TFormBorder::Dialog ? WS_EX_DLGMODALFRAME : 0;
@@ -49,24 +39,25 @@ DWORD ExStyleFor(const TFormStyle& style)
     return ex;
 }
 
-}  // namespace
-
-HFONT CreateProgramFont(UINT dpi, bool bold)
+void MoveTo(HWND child, TBounds bounds)
 {
-    return CreateFontW(-MulDiv(12, static_cast<int>(dpi), 96), 0, 0, 0, bold ? FW_BOLD : FW_NORMAL, FALSE, FALSE, FALSE,
-                       SHIFTJIS_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
-                       DEFAULT_PITCH | FF_DONTCARE, L"ＭＳ Ｐゴシック");
+    MoveWindow(child, bounds.Left, bounds.Top, bounds.Width, bounds.Height, TRUE);
 }
 
-TForm::TForm(const TFormStyle& style) : style_(style)
+}  // namespace
+
+TForm::TForm(const TFormStyle& style) : style_(style), fonts_(std::make_unique<TProgramFonts>(96))
 {
     RegisterClassOnce(kFormClass, CS_DBLCLKS, GetSysColorBrush(COLOR_BTNFACE));
     CreateHandle(kFormClass, style_.Caption, StyleFor(style_), ExStyleFor(style_),
                  style_.Owner ? style_.Owner : Application().Handle(), 0, 0, 0, 0);
-    ApplyDpi({style_.ClientWidth, style_.ClientHeight});
+    if (WindowDpi(Handle()) != Dpi()) fonts_ = std::make_unique<TProgramFonts>(WindowDpi(Handle()));
+    SizeFor({style_.ClientWidth, style_.ClientHeight});
     // Dialog boxes carry no icon in their title bar.
     if (style_.Border != TFormBorder::Dialog) ShowIcon();
 }
+
+TForm::~TForm() { DestroyHandle(); }
 
 void TForm::ShowIcon()
 {
@@ -81,115 +72,164 @@ void TForm::BecomeMainForm()
     SendMessageW(Handle(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(Application().Icon()));
 }
 
-TForm::~TForm() { DestroyHandle(); }
+// ---- Layout ----
 
-UINT TForm::Dpi() const
+void TForm::SizeFor(SIZE client96)
 {
-    UINT dpi = Handle() ? GetDpiForWindow(Handle()) : 0;
-    return dpi ? dpi : 96;
-}
-
-int TForm::Scale(int pixels96) const { return MulDiv(pixels96, static_cast<int>(Dpi()), 96); }
-
-void TForm::ApplyDpi(SIZE client96)
-{
-    appliedDpi_ = Dpi();
-    font_.Reset(CreateProgramFont(Dpi()));
-    boldFont_.Reset(CreateProgramFont(Dpi(), true));
     RECT frame{0, 0, Scale(client96.cx), Scale(client96.cy)};
     AdjustWindowRectExForDpi(&frame, static_cast<DWORD>(GetWindowLongPtrW(Handle(), GWL_STYLE)), FALSE,
                              static_cast<DWORD>(GetWindowLongPtrW(Handle(), GWL_EXSTYLE)), Dpi());
     SetWindowPos(Handle(), nullptr, 0, 0, frame.right - frame.left, frame.bottom - frame.top,
                  SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
-    for (const Child& child : children_)
-        SendMessageW(child.handle, WM_SETFONT, reinterpret_cast<WPARAM>(child.bold ? boldFont_.Get() : Font()), TRUE);
     LayOut();
 }
 
-void TForm::SetControlBold(HWND child)
-{
-    for (Child& known : children_) {
-        if (known.handle == child) {
-            known.bold = true;
-            SendMessageW(child, WM_SETFONT, reinterpret_cast<WPARAM>(boldFont_.Get()), TRUE);
-        }
-    }
-}
+void TForm::SetClientSize(int width96, int height96) { SizeFor({width96, height96}); }
 
 SIZE TForm::ClientSize96() const
 {
     RECT client{};
     GetClientRect(Handle(), &client);
-    // The client area is sized for the DPI last applied (during a DPI change, not yet the new one).
-    int dpi = static_cast<int>(appliedDpi_);
+    int dpi = static_cast<int>(Dpi());
     return {MulDiv(client.right, 96, dpi), MulDiv(client.bottom, 96, dpi)};
 }
 
-void TForm::SetClientSize(int width96, int height96)
+void TForm::ChangeDpi(UINT dpi, const RECT& bounds)
 {
-    RECT frame{0, 0, Scale(width96), Scale(height96)};
-    AdjustWindowRectExForDpi(&frame, static_cast<DWORD>(GetWindowLongPtrW(Handle(), GWL_STYLE)), FALSE,
-                             static_cast<DWORD>(GetWindowLongPtrW(Handle(), GWL_EXSTYLE)), Dpi());
-    SetWindowPos(Handle(), nullptr, 0, 0, frame.right - frame.left, frame.bottom - frame.top,
-                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    std::unique_ptr<TProgramFonts> old = std::move(fonts_);
+    fonts_ = std::make_unique<TProgramFonts>(dpi);
+    SetWindowPos(Handle(), nullptr, bounds.left, bounds.top, bounds.right - bounds.left, bounds.bottom - bounds.top,
+                 SWP_NOZORDER | SWP_NOACTIVATE);
     LayOut();
+    for (const TChild& child : children_)
+        SendMessageW(child.handle, WM_SETFONT, reinterpret_cast<WPARAM>(fonts_->Get(child.bold)), TRUE);
+    // Only now, when no child holds them any more, do the old fonts go.
 }
 
-// Places every control from its designed rectangle by its anchors, for the client area as it
-// is now.
+// Places every child from its designed bounds by its anchors, for the client area as it is now.
 void TForm::LayOut()
 {
+    SIZE design{style_.ClientWidth, style_.ClientHeight};
     SIZE now = ClientSize96();
-    for (const Child& child : children_) {
-        RECT r = child.bounds96;
-        Stretch(r.left, r.right, child.anchors & akLeft, child.anchors & akRight, style_.ClientWidth, now.cx);
-        Stretch(r.top, r.bottom, child.anchors & akTop, child.anchors & akBottom, style_.ClientHeight, now.cy);
-        MoveWindow(child.handle, Scale(r.left), Scale(r.top), Scale(r.right - r.left), Scale(r.bottom - r.top),
-                   TRUE);
-    }
+    for (const TChild& child : children_)
+        MoveTo(child.handle, ScaleToDpi(AnchoredBounds(child.bounds96, child.anchors, design, now), Dpi()));
 }
 
 HWND TForm::AddControl(const wchar_t* className, const std::wstring& text, DWORD style, DWORD exStyle,
-                       HWND parent, RECT bounds96, unsigned anchors)
+                       HWND parent, TBounds bounds96, unsigned anchors)
 {
-    HWND child = CreateWindowExW(exStyle, className, text.c_str(), style | WS_CHILD, Scale(bounds96.left),
-                                 Scale(bounds96.top), Scale(bounds96.right - bounds96.left),
-                                 Scale(bounds96.bottom - bounds96.top), parent ? parent : Handle(), nullptr,
+    TBounds at = ScaleToDpi(bounds96, Dpi());
+    // Siblings never paint over each other where they touch.
+    HWND child = CreateWindowExW(exStyle, className, text.c_str(), style | WS_CHILD | WS_CLIPSIBLINGS, at.Left,
+                                 at.Top, at.Width, at.Height, parent ? parent : Handle(), nullptr,
                                  GetModuleHandleW(nullptr), nullptr);
-    if (!child) throw Exception(L"コントロールを作成できません");
-    SendMessageW(child, WM_SETFONT, reinterpret_cast<WPARAM>(Font()), FALSE);
-    children_.push_back({child, bounds96, anchors});
+    if (!child) RaiseLastOSError(L"コントロール " + std::wstring(className) + L" を作成できません");
+    Place(child, bounds96, anchors);
     return child;
 }
 
-RECT TForm::ControlBounds(HWND child) const
+void TForm::Place(HWND child, TBounds bounds96, unsigned anchors)
 {
-    for (const Child& known : children_)
-        if (known.handle == child) return known.bounds96;
-    return {};
-}
-
-void TForm::MoveControl(HWND child, RECT bounds96)
-{
-    for (Child& known : children_)
-        if (known.handle == child) known.bounds96 = bounds96;
-    LayOut();
-}
-
-void TForm::Place(HWND child, RECT bounds96, unsigned anchors)
-{
-    MoveWindow(child, Scale(bounds96.left), Scale(bounds96.top), Scale(bounds96.right - bounds96.left),
-               Scale(bounds96.bottom - bounds96.top), TRUE);
-    SendMessageW(child, WM_SETFONT, reinterpret_cast<WPARAM>(Font()), FALSE);
-    for (Child& known : children_) {
-        if (known.handle == child) {
-            known.bounds96 = bounds96;
-            known.anchors = anchors;
-            return;
-        }
+    SetWindowLongPtrW(child, GWL_STYLE, GetWindowLongPtrW(child, GWL_STYLE) | WS_CLIPSIBLINGS);
+    if (TChild* known = Find(child)) {
+        known->bounds96 = bounds96;
+        known->anchors = anchors;
+    } else {
+        children_.push_back({child, bounds96, anchors});
+        // A child of another thread (the animation's) is forgotten by its owner instead.
+        SetWindowSubclass(child, &TForm::ChildProc, kChildSubclassId, reinterpret_cast<DWORD_PTR>(this));
     }
-    children_.push_back({child, bounds96, anchors});
+    MoveTo(child, ScaleToDpi(AnchoredBounds(bounds96, anchors, {style_.ClientWidth, style_.ClientHeight},
+                                            ClientSize96()),
+                             Dpi()));
+    SendMessageW(child, WM_SETFONT, reinterpret_cast<WPARAM>(fonts_->Get(Find(child)->bold)), FALSE);
 }
+
+void TForm::MoveControl(HWND child, TBounds bounds96)
+{
+    if (TChild* known = Find(child)) Place(child, bounds96, known->anchors);
+}
+
+TBounds TForm::ControlBounds(HWND child) const
+{
+    const TChild* known = Find(child);
+    return known ? known->bounds96 : TBounds{};
+}
+
+void TForm::SetControlBold(HWND child)
+{
+    if (TChild* known = Find(child)) {
+        known->bold = true;
+        SendMessageW(child, WM_SETFONT, reinterpret_cast<WPARAM>(fonts_->Get(true)), TRUE);
+    }
+}
+
+void TForm::Forget(HWND child)
+{
+    auto it = std::find_if(children_.begin(), children_.end(), [child](const TChild& c) { return c.handle == child; });
+    if (it == children_.end()) return;
+    if (defaultButton_ && it->control == static_cast<TControl*>(defaultButton_)) defaultButton_ = nullptr;
+    if (lastFocus_ == child) lastFocus_ = nullptr;
+    children_.erase(it);
+    RemoveWindowSubclass(child, &TForm::ChildProc, kChildSubclassId);
+}
+
+TForm::TChild* TForm::Find(HWND child)
+{
+    auto it = std::find_if(children_.begin(), children_.end(), [child](const TChild& c) { return c.handle == child; });
+    return it == children_.end() ? nullptr : &*it;
+}
+
+const TForm::TChild* TForm::Find(HWND child) const { return const_cast<TForm*>(this)->Find(child); }
+
+LRESULT CALLBACK TForm::ChildProc(HWND child, UINT msg, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR form)
+{
+    if (msg == WM_NCDESTROY) reinterpret_cast<TForm*>(form)->Forget(child);
+    return DefSubclassProc(child, msg, wParam, lParam);
+}
+
+// ---- Controls and the default button ----
+
+int TForm::Register(TControl& control, int id)
+{
+    TChild* child = Find(control.Handle());
+    if (!child) return 0;
+    if (id == 0) id = nextId_++;
+    child->control = &control;
+    SetWindowLongPtrW(control.Handle(), GWLP_ID, id);
+    return id;
+}
+
+TControl* TForm::FindControl(int id) const
+{
+    for (const TChild& child : children_)
+        if (child.control && GetWindowLongPtrW(child.handle, GWLP_ID) == id) return child.control;
+    return nullptr;
+}
+
+void TForm::UpdateButtonLook()
+{
+    HWND focus = GetFocus();
+    bool onButton = false;
+    for (const TChild& child : children_)
+        onButton = onButton || (child.handle == focus && dynamic_cast<TButton*>(child.control));
+    for (const TChild& child : children_) {
+        if (auto* button = dynamic_cast<TButton*>(child.control))
+            button->ShowAsDefault(onButton ? child.handle == focus : button == defaultButton_);
+    }
+}
+
+void TForm::UpdateButtonLookLater() { PostMessageW(Handle(), UpdateButtonLookMessage(), 0, 0); }
+
+void TForm::RestoreFocus()
+{
+    HWND target = lastFocus_;
+    if (!target || !IsChild(Handle(), target) || !IsWindowVisible(target) || !IsWindowEnabled(target))
+        target = GetNextDlgTabItem(Handle(), nullptr, FALSE);
+    if (target) SetFocus(target);
+}
+
+// ---- Showing and closing ----
 
 void TForm::CenterOnScreen()
 {
@@ -204,10 +244,6 @@ void TForm::CenterOnScreen()
 
 void TForm::Show()
 {
-    if (!centred_) {
-        CenterOnScreen();
-        centred_ = true;
-    }
     ShowWindow(Handle(), SW_SHOW);
     SetWindowPos(Handle(), HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
 }
@@ -234,85 +270,22 @@ void TForm::SetModalResult(TModalResult result)
     if (result != TModalResult::None) DoClose();
 }
 
-int TForm::Register(TControl& control, int id)
-{
-    if (id == 0) id = nextId_++;
-    std::erase_if(controls_, [&](const auto& entry) { return entry.second == &control; });
-    controls_.emplace_back(id, &control);
-    return id;
-}
-
-void TForm::Forget(TControl& control)
-{
-    std::erase_if(controls_, [&](const auto& entry) { return entry.second == &control; });
-    std::erase_if(children_, [&](const Child& child) { return child.handle == control.Handle(); });
-    if (defaultButton_ && static_cast<TControl*>(defaultButton_) == &control) defaultButton_ = nullptr;
-}
-
-TControl* TForm::FindControl(int id) const
-{
-    for (const auto& [known, control] : controls_)
-        if (known == id) return control;
-    return nullptr;
-}
-
-void TForm::UpdateButtonLook()
-{
-    HWND focus = GetFocus();
-    bool onButton = false;
-    for (const auto& [id, control] : controls_)
-        onButton = onButton || (control->Handle() == focus && dynamic_cast<TButton*>(control));
-    for (const auto& [id, control] : controls_) {
-        if (auto* button = dynamic_cast<TButton*>(control))
-            button->ShowAsDefault(onButton ? button->Handle() == focus : button == defaultButton_);
-    }
-}
-
-void TForm::UpdateButtonLookLater() { PostMessageW(Handle(), UpdateButtonLookMessage(), 0, 0); }
-
-void TForm::RestoreFocus()
-{
-    HWND target = lastFocus_;
-    if (!target || !IsChild(Handle(), target) || !IsWindowVisible(target) || !IsWindowEnabled(target))
-        target = GetNextDlgTabItem(Handle(), nullptr, FALSE);
-    if (target) SetFocus(target);
-}
-
 TModalResult TForm::ShowModal()
 {
     HWND wasActive = GetActiveWindow();
-    // The thread's other windows take no input while this one is up.
-    std::vector<HWND> disabled;
-    EnumThreadWindows(
-        GetCurrentThreadId(),
-        [](HWND window, LPARAM context) -> BOOL {
-            auto* list = reinterpret_cast<std::vector<HWND>*>(context);
-            if (IsWindowVisible(window) && IsWindowEnabled(window)) list->push_back(window);
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&disabled));
-    for (HWND window : disabled) EnableWindow(window, FALSE);
-
-    modal_ = true;
     modalResult_ = TModalResult::None;
-    try {
-        Show();
-    } catch (...) {
-        Application().HandleException();
-    }
-    MSG msg;
-    while (modal_) {
-        BOOL got = GetMessageW(&msg, nullptr, 0, 0);
-        if (got <= 0) {
-            // Keep the quit request for the outer loop.
-            if (got == 0) PostQuitMessage(static_cast<int>(msg.wParam));
-            break;
+    {
+        TDisabledWindows others;
+        modal_ = true;
+        try {
+            Show();
+            RunModalLoop([this] { return modal_; });
+        } catch (...) {
+            modal_ = false;
+            Application().HandleException();
         }
-        Application().HandleMessage(msg);
+        modal_ = false;
     }
-    modal_ = false;
-    for (HWND window : disabled)
-        if (IsWindow(window)) EnableWindow(window, TRUE);
     if (wasActive && wasActive != Handle() && IsWindow(wasActive)) SetActiveWindow(wasActive);
     Hide();
     return modalResult_;
@@ -334,6 +307,13 @@ LRESULT TForm::WndProc(UINT msg, WPARAM wParam, LPARAM lParam)
             } catch (...) {
                 Application().HandleException();
             }
+            // Still hidden here: centred once, at the size the show handler left it.
+            if (!centred_) {
+                CenterOnScreen();
+                centred_ = true;
+            }
+        } else {
+            FormHide();
         }
         break;
     case WM_CLOSE:
@@ -354,7 +334,7 @@ LRESULT TForm::WndProc(UINT msg, WPARAM wParam, LPARAM lParam)
         break;
     }
     case DM_GETDEFID:
-        if (defaultButton_) return MAKELRESULT(defaultButton_->Id(), DC_HASDEFID);
+        if (defaultButton_) return MAKELRESULT(GetWindowLongPtrW(defaultButton_->Handle(), GWLP_ID), DC_HASDEFID);
         return 0;
     case WM_ACTIVATE:
         if (LOWORD(wParam) == WA_INACTIVE) {
@@ -368,7 +348,9 @@ LRESULT TForm::WndProc(UINT msg, WPARAM wParam, LPARAM lParam)
     case WM_SETFOCUS:
         RestoreFocus();
         return 0;
-    case WM_CTLCOLORSTATIC: {
+    case WM_CTLCOLORSTATIC:
+    case WM_CTLCOLORLISTBOX: {
+        // Labels, check boxes, read-only texts and lists: window text on the button face.
         HDC dc = reinterpret_cast<HDC>(wParam);
         SetTextColor(dc, GetSysColor(COLOR_WINDOWTEXT));
         SetBkColor(dc, GetSysColor(COLOR_BTNFACE));
@@ -377,13 +359,9 @@ LRESULT TForm::WndProc(UINT msg, WPARAM wParam, LPARAM lParam)
     case WM_SIZE:
         LayOut();
         break;
-    case WM_DPICHANGED: {
-        ApplyDpi(ClientSize96());
-        const RECT* suggested = reinterpret_cast<const RECT*>(lParam);
-        SetWindowPos(Handle(), nullptr, suggested->left, suggested->top, 0, 0,
-                     SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    case WM_DPICHANGED:
+        ChangeDpi(HIWORD(wParam), *reinterpret_cast<const RECT*>(lParam));
         return 0;
-    }
     default:
         break;
     }

@@ -3,32 +3,19 @@
 // window's DPI; every form uses the program's font and is centred on the screen when shown.
 #include <windows.h>
 
+#include <memory>
 #include <string>
 #include <vector>
 
 #include "ui/Component.h"
-#include "ui/Handles.h"
+#include "ui/Layout.h"
+#include "ui/ProgramFont.h"
 #include "ui/Window.h"
 
 class TControl;
 class TButton;
 
 enum class TFormBorder { None, Dialog, Sizeable };
-
-// The edges of its parent that a control keeps its distance to when the parent is resized. A
-// control anchored neither left nor right keeps its centre at the same fraction of the width
-// (and likewise vertically).
-enum TAnchor : unsigned { akLeft = 1, akTop = 2, akRight = 4, akBottom = 8 };
-constexpr unsigned kDefaultAnchors = akLeft | akTop;
-
-// A control's place as the layout tables give it: left, top, width, height (96-DPI pixels).
-struct TBounds {
-    int Left = 0;
-    int Top = 0;
-    int Width = 0;
-    int Height = 0;
-    RECT Rect() const { return {Left, Top, Left + Width, Top + Height}; }
-};
 
 // How a modal show ended.
 enum class TModalResult { None, Ok, Cancel };
@@ -72,27 +59,30 @@ public:
     // task bar.
     void BecomeMainForm();
 
-    UINT Dpi() const;
-    int Scale(int pixels96) const;
-    HFONT Font() const { return static_cast<HFONT>(font_.Get()); }
-    // Draws a control in the bold variant of the program's font, at every DPI.
+    // The DPI the form is laid out for: its monitor's, or the last one a DPI change named.
+    UINT Dpi() const { return fonts_->Dpi; }
+    int Scale(int pixels96) const { return ScaleToDpi(pixels96, Dpi()); }
+    HFONT Font() const { return fonts_->Get(false); }
+    // Draws a child in the bold variant of the program's font, at every DPI.
     void SetControlBold(HWND child);
 
-    // Creates a child control at a 96-DPI rectangle of its parent (the form or a control of
-    // it); the form keeps the rectangle to lay the control out again when the DPI changes.
+    // Creates a child control at 96-DPI bounds of its parent (the form or a child of it) and
+    // keeps it laid out there (see Place).
     HWND AddControl(const wchar_t* className, const std::wstring& text, DWORD style, DWORD exStyle,
-                    HWND parent, RECT bounds96, unsigned anchors = kDefaultAnchors);
-    // Places a child window at a 96-DPI rectangle and keeps it laid out there.
-    void Place(HWND child, RECT bounds96, unsigned anchors = kDefaultAnchors);
-    // Moves a control to a new 96-DPI rectangle (its anchors then keep that rectangle).
-    void MoveControl(HWND child, RECT bounds96);
-    // The 96-DPI rectangle a control is laid out at (empty for one the form does not place).
-    RECT ControlBounds(HWND child) const;
+                    HWND parent, TBounds bounds96, unsigned anchors = kDefaultAnchors);
+    // Places a child window at 96-DPI bounds in the program's font, and keeps it there by its
+    // anchors through size and DPI changes until the child is destroyed.
+    void Place(HWND child, TBounds bounds96, unsigned anchors = kDefaultAnchors);
+    // Moves a child to new 96-DPI bounds (its anchors then keep those).
+    void MoveControl(HWND child, TBounds bounds96);
+    // The 96-DPI bounds a child is laid out at (empty for one the form does not place).
+    TBounds ControlBounds(HWND child) const;
+    // Takes a child out of the layout; its destruction does so by itself.
+    void Forget(HWND child);
 
-    // The controls that receive the notifications the form gets for them, by control id: id 0
-    // takes the next free one; registering a control again changes its id.
+    // Binds a placed control to the notifications the form gets for it, by control id: id 0
+    // takes the next free one. Returns the id.
     int Register(TControl& control, int id);
-    void Forget(TControl& control);
     TControl* FindControl(int id) const;
     // The button Enter presses when the focus is on no push button.
     TButton* DefaultButton() const { return defaultButton_; }
@@ -105,31 +95,38 @@ public:
 protected:
     // Runs each time the form becomes visible. An exception is shown and the form still opens.
     virtual void FormShow() {}
+    // Runs each time the form is hidden.
+    virtual void FormHide() {}
     // A request to close (Close, the close box, Alt+F4); false keeps the form open.
     virtual bool CloseQuery() { return true; }
     LRESULT WndProc(UINT msg, WPARAM wParam, LPARAM lParam) override;
 
 private:
-    struct Child {
+    struct TChild {
         HWND handle;
-        RECT bounds96;  // as laid out for the designed client size
+        TBounds bounds96;  // as laid out for the designed client size
         unsigned anchors;
         bool bold = false;
+        TControl* control = nullptr;
     };
-    // Fonts and sizes for the window's DPI, with the client area at the given 96-DPI size.
-    void ApplyDpi(SIZE client96);
+    TChild* Find(HWND child);
+    const TChild* Find(HWND child) const;
+    // Sizes the window for a client area of the given 96-DPI size at the form's DPI.
+    void SizeFor(SIZE client96);
+    // Lays the form out for dpi: new fonts, the window at bounds (screen coordinates), every
+    // child placed and given the new font before the old fonts go.
+    void ChangeDpi(UINT dpi, const RECT& bounds);
     void LayOut();
     void CenterOnScreen();
     void ShowIcon();
     void DoClose();
     // Gives the keyboard focus back to the control that had it, else the first in tab order.
     void RestoreFocus();
+    static LRESULT CALLBACK ChildProc(HWND child, UINT msg, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR form);
 
     TFormStyle style_;
-    GdiObject font_;
-    GdiObject boldFont_;
-    std::vector<Child> children_;
-    std::vector<std::pair<int, TControl*>> controls_;
+    std::unique_ptr<TProgramFonts> fonts_;
+    std::vector<TChild> children_;
     int nextId_ = 100;  // above IDOK and IDCANCEL, which the dialog keys send
     TButton* defaultButton_ = nullptr;
     HWND lastFocus_ = nullptr;
@@ -138,7 +135,6 @@ private:
     int closeLocks_ = 0;
     friend class TCloseLock;
     TModalResult modalResult_ = TModalResult::None;
-    UINT appliedDpi_ = 96;
 };
 
 // While it lives, the form ignores requests to close (its close box, Alt+F4, a close message
@@ -153,6 +149,3 @@ public:
 private:
     TForm& form_;
 };
-
-// The program's font at a DPI: "ＭＳ Ｐゴシック", 12 pixels character height, Shift-JIS.
-HFONT CreateProgramFont(UINT dpi, bool bold = false);

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "ui/DeviceContext.h"
 #include "ui/TextWrap.h"
 
 namespace {
@@ -10,24 +11,17 @@ namespace {
 // label is measured with them.
 class TMeasuringDC {
 public:
-    explicit TMeasuringDC(bool bold) : dc_(GetDC(nullptr))
-    {
-        static GdiObject regular(CreateProgramFont(96));
-        static GdiObject heavy(CreateProgramFont(96, true));
-        old_ = SelectObject(dc_, bold ? heavy.Get() : regular.Get());
-    }
-    ~TMeasuringDC()
-    {
-        SelectObject(dc_, old_);
-        ReleaseDC(nullptr, dc_);
-    }
-    TMeasuringDC(const TMeasuringDC&) = delete;
-    TMeasuringDC& operator=(const TMeasuringDC&) = delete;
-    HDC Get() const { return dc_; }
+    explicit TMeasuringDC(bool bold) : font_(screen_.Get(), Fonts().Get(bold)) {}
+    HDC Get() const { return screen_.Get(); }
 
 private:
-    HDC dc_;
-    HGDIOBJ old_;
+    static const TProgramFonts& Fonts()
+    {
+        static const TProgramFonts fonts(96);
+        return fonts;
+    }
+    TWindowDC screen_;
+    TSelectObject font_;
 };
 
 }  // namespace
@@ -60,13 +54,13 @@ HWND CreateLabel(TForm& form, HWND parent, const std::wstring& caption, int left
 {
     SIZE size = MeasureCaption(caption);
     return form.AddControl(L"STATIC", caption, WS_VISIBLE | SS_LEFT | SS_NOPREFIX, 0, parent,
-                           {left96, top96, left96 + size.cx, top96 + size.cy}, anchors);
+                           {left96, top96, size.cx, size.cy}, anchors);
 }
 
 void SetLabelCaption(TForm& form, HWND label, const std::wstring& caption, bool bold)
 {
     SetWindowTextW(label, caption.c_str());
-    RECT r = form.ControlBounds(label);
+    TBounds at = form.ControlBounds(label);
     SIZE size = MeasureCaption(caption, bold);
-    form.MoveControl(label, {r.left, r.top, r.left + size.cx, r.top + size.cy});
+    form.MoveControl(label, {at.Left, at.Top, size.cx, size.cy});
 }

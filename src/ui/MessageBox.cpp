@@ -50,7 +50,7 @@ public:
         : TForm(BoxStyle(caption, layout.client.cx, layout.client.cy))
     {
         imgIcon = AddControl(L"STATIC", L"", WS_VISIBLE | SS_ICON | SS_REALSIZECONTROL, 0, Handle(),
-                             TBounds{kMargin, kMargin, kIconSize, kIconSize}.Rect());
+                             {kMargin, kMargin, kIconSize, kIconSize});
         // The system's icon drawn for this DPI (the OEM icon ids equal the IDI_ ones).
         icon_.Reset(static_cast<HICON>(LoadImageW(nullptr, type == TMsgDlgType::Error ? IDI_ERROR : IDI_INFORMATION,
                                                   IMAGE_ICON, Scale(kIconSize), Scale(kIconSize), 0)));

@@ -1,5 +1,7 @@
 #include "ui/Panel.h"
 
+#include "ui/DeviceContext.h"
+
 namespace {
 
 constexpr wchar_t kPanelClass[] = L"PofuttoErasePanel";
@@ -24,7 +26,7 @@ void Frame(HDC dc, RECT& rect, TBevel bevel)
 
 }  // namespace
 
-TPanel::TPanel(TForm& form, HWND parent, RECT bounds96, TBevel outer, TBevel inner) : outer_(outer), inner_(inner)
+TPanel::TPanel(TForm& form, HWND parent, TBounds bounds96, TBevel outer, TBevel inner) : outer_(outer), inner_(inner)
 {
     RegisterClassOnce(kPanelClass, 0, nullptr);
     CreateHandle(kPanelClass, L"", WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN | WS_CLIPSIBLINGS, WS_EX_NOPARENTNOTIFY,
@@ -56,10 +58,8 @@ LRESULT TPanel::WndProc(UINT msg, WPARAM wParam, LPARAM lParam)
     case WM_ERASEBKGND:
         return 1;
     case WM_PAINT: {
-        PAINTSTRUCT ps;
-        HDC dc = BeginPaint(Handle(), &ps);
-        Paint(dc);
-        EndPaint(Handle(), &ps);
+        TPaintDC dc(Handle());
+        Paint(dc.Get());
         return 0;
     }
     case WM_PRINTCLIENT:

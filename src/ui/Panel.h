@@ -8,7 +8,7 @@ enum class TBevel { None, Lowered, Raised };
 
 class TPanel : public TWindow {
 public:
-    TPanel(TForm& form, HWND parent, RECT bounds96, TBevel outer, TBevel inner);
+    TPanel(TForm& form, HWND parent, TBounds bounds96, TBevel outer, TBevel inner);
 
     // The area inside the bevels, in the panel's client coordinates.
     RECT InnerRect() const;

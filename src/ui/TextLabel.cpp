@@ -1,5 +1,6 @@
 #include "ui/TextLabel.h"
 
+#include "ui/DeviceContext.h"
 #include "ui/Label.h"
 #include "ui/TextWrap.h"
 
@@ -10,7 +11,7 @@ constexpr wchar_t kLabelClass[] = L"PofuttoEraseLabel";
 }  // namespace
 
 TLabel::TLabel(TForm& owner, HWND parent, int left96, int top96, const std::wstring& caption)
-    : owner_(owner), caption_(caption), bounds96_{left96, top96, left96, top96}
+    : owner_(owner), caption_(caption), bounds96_{left96, top96, 0, 0}
 {
     if (owner.HasState(csDesigning)) IncludeState(csDesigning);
     WindowProc = [this](TMessage& message) { WndProc(message); };
@@ -40,7 +41,7 @@ void TLabel::SetWordWrap(bool value)
     InvalidateRect(Handle(), nullptr, TRUE);
 }
 
-void TLabel::SetBounds(RECT bounds96)
+void TLabel::SetBounds(TBounds bounds96)
 {
     bounds96_ = bounds96;
     owner_.Place(Handle(), bounds96_);
@@ -50,8 +51,8 @@ void TLabel::AdjustSize()
 {
     if (autoSize_) {
         SIZE size = MeasureCaption(caption_);
-        bounds96_.right = bounds96_.left + size.cx;
-        bounds96_.bottom = bounds96_.top + size.cy;
+        bounds96_.Width = size.cx;
+        bounds96_.Height = size.cy;
     }
     owner_.Place(Handle(), bounds96_);
 }
@@ -74,7 +75,7 @@ void TLabel::Paint(HDC canvas)
 {
     RECT r{0, 0, Width(), Height()};
     FillRect(canvas, &r, GetSysColorBrush(COLOR_BTNFACE));
-    HGDIOBJ old = SelectObject(canvas, owner_.Font());
+    TSelectObject font(canvas, owner_.Font());
     SetBkMode(canvas, TRANSPARENT);
     SetTextColor(canvas, GetSysColor(COLOR_WINDOWTEXT));
     if (wordWrap_) {
@@ -88,14 +89,12 @@ void TLabel::Paint(HDC canvas)
     } else {
         DrawTextW(canvas, caption_.c_str(), static_cast<int>(caption_.size()), &r, DT_LEFT | DT_NOPREFIX | DT_EXPANDTABS);
     }
-    SelectObject(canvas, old);
 }
 
 void TLabel::PaintNow()
 {
-    HDC dc = GetDC(Handle());
-    Paint(dc);
-    ReleaseDC(Handle(), dc);
+    TWindowDC dc(Handle());
+    Paint(dc.Get());
 }
 
 void TLabel::WndProc(TMessage& message)
@@ -105,10 +104,8 @@ void TLabel::WndProc(TMessage& message)
         message.Result = 1;
         return;
     case WM_PAINT: {
-        PAINTSTRUCT ps;
-        HDC dc = BeginPaint(Handle(), &ps);
-        Paint(dc);
-        EndPaint(Handle(), &ps);
+        TPaintDC dc(Handle());
+        Paint(dc.Get());
         message.Result = 0;
         return;
     }

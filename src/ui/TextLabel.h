@@ -29,8 +29,8 @@ public:
     // Breaks the caption into lines that fit the label's width (see WrapText).
     bool WordWrap() const { return wordWrap_; }
     void SetWordWrap(bool value);
-    // Sets the label's rectangle in 96-DPI pixels (AutoSize then keeps the size given).
-    void SetBounds(RECT bounds96);
+    // Sets the label's place in 96-DPI pixels (AutoSize then keeps the size given).
+    void SetBounds(TBounds bounds96);
     int Width() const;
     int Height() const;
     TForm& Owner() const { return owner_; }
@@ -54,5 +54,5 @@ private:
     std::wstring caption_;
     bool autoSize_ = true;
     bool wordWrap_ = false;
-    RECT bounds96_;
+    TBounds bounds96_;
 };

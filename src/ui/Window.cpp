@@ -1,7 +1,7 @@
 #include "ui/Window.h"
 
+#include "base/Exception.h"
 #include "ui/Application.h"
-#include "ui/Exception.h"
 
 TWindow::~TWindow() { DestroyHandle(); }
 
@@ -17,7 +17,7 @@ void TWindow::RegisterClassOnce(const wchar_t* className, UINT classStyle, HBRUS
     wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
     wc.hbrBackground = background;
     wc.lpszClassName = className;
-    RegisterClassExW(&wc);
+    if (!RegisterClassExW(&wc)) RaiseLastOSError(L"ウィンドウクラス " + std::wstring(className) + L" を登録できません");
 }
 
 void TWindow::CreateHandle(const wchar_t* className, const std::wstring& caption, DWORD style, DWORD exStyle,
@@ -25,7 +25,7 @@ void TWindow::CreateHandle(const wchar_t* className, const std::wstring& caption
 {
     CreateWindowExW(exStyle, className, caption.c_str(), style, x, y, width, height, parent, nullptr,
                     GetModuleHandleW(nullptr), this);
-    if (!handle_) throw Exception(L"ウィンドウを作成できません");
+    if (!handle_) RaiseLastOSError(L"ウィンドウ " + std::wstring(className) + L" を作成できません");
 }
 
 void TWindow::DestroyHandle()

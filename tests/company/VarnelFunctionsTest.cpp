@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
+#include "base/Exception.h"
 #include "company/VarnelFunctions.h"
 #include "support/TestSupport.h"
-#include "ui/Exception.h"
 
 namespace {
 

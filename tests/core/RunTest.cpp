@@ -3,12 +3,12 @@
 #include <algorithm>
 #include <thread>
 
+#include "base/Exception.h"
+#include "base/Handles.h"
+#include "base/TextConvert.h"
 #include "core/PEraseClasses.h"
 #include "core/PEraseWaitDlg.h"
 #include "support/TestSupport.h"
-#include "ui/Exception.h"
-#include "ui/Handles.h"
-#include "ui/TextConvert.h"
 
 namespace {
 

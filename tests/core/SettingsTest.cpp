@@ -1,9 +1,9 @@
 #include <gtest/gtest.h>
 
+#include "base/Exception.h"
+#include "base/Handles.h"
 #include "core/PEraseClasses.h"
 #include "support/TestSupport.h"
-#include "ui/Exception.h"
-#include "ui/Handles.h"
 
 namespace {
 

@@ -1,12 +1,12 @@
 #include <gtest/gtest.h>
 
+#include "base/Handles.h"
 #include "core/PEraseClasses.h"
 #include "dialogs/PEraseConfigForm.h"
 #include "support/BoxWatcher.h"
 #include "support/DialogDriver.h"
 #include "support/TestSupport.h"
 #include "ui/Application.h"
-#include "ui/Handles.h"
 
 namespace {
 

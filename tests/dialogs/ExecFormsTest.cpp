@@ -230,7 +230,7 @@ TEST_F(ExecDialogs, ChooseConditionLaysOutItsBottomRowInProportion)
     form.Show();
     EXPECT_EQ(SendMessageW(form.cbxConditions->Handle(), CB_GETMINVISIBLE, 0, 0), 8);
     EXPECT_EQ(GetWindowLongW(form.cbxConditions->Handle(), GWL_STYLE) & 3, CBS_DROPDOWNLIST);
-    RECT label2 = form.ControlBounds(form.Label2);
+    TBounds label2 = form.ControlBounds(form.Label2);
     struct Case {
         int width, height;
         int ok, cancel, config;  // left edges at 96 DPI
@@ -253,17 +253,17 @@ TEST_F(ExecDialogs, ChooseConditionLaysOutItsBottomRowInProportion)
             EXPECT_EQ(r.bottom - r.top, form.Scale(25));
         }
         RECT l2 = BoundsInParent(form.Label2);
-        EXPECT_EQ(l2.top, form.Scale(label2.top + dy));
-        EXPECT_EQ(l2.right - l2.left, form.Scale(label2.right - label2.left));
-        double designFraction = (label2.left + label2.right) / 2.0 / 406;
+        EXPECT_EQ(l2.top, form.Scale(label2.Top + dy));
+        EXPECT_EQ(l2.right - l2.left, form.Scale(label2.Width));
+        double designFraction = (label2.Left + label2.Width / 2.0) / 406;
         EXPECT_NEAR((l2.left + l2.right) / 2.0 / form.Scale(c.width), designFraction, 0.01);
         for (HWND still : {form.cbxConditions->Handle(), form.ckbRecurseSubDir->Handle(),
                            form.ckbUseRecycleBox->Handle(), form.Label1}) {
             RECT r = BoundsInParent(still);
-            RECT design = form.ControlBounds(still);
-            EXPECT_EQ(r.left, form.Scale(design.left));
-            EXPECT_EQ(r.top, form.Scale(design.top));
-            EXPECT_EQ(r.right - r.left, form.Scale(design.right - design.left));
+            TBounds design = form.ControlBounds(still);
+            EXPECT_EQ(r.left, form.Scale(design.Left));
+            EXPECT_EQ(r.top, form.Scale(design.Top));
+            EXPECT_EQ(r.right - r.left, form.Scale(design.Width));
         }
     }
 }

@@ -3,9 +3,9 @@
 #include <shlobj.h>
 #include <shobjidl.h>
 
+#include "base/Handles.h"
 #include "support/BoxWatcher.h"
 #include "support/TestSupport.h"
-#include "ui/Handles.h"
 
 namespace {
 

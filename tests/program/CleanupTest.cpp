@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
+#include "base/TextConvert.h"
 #include "support/TestSupport.h"
-#include "ui/TextConvert.h"
 
 namespace {
 

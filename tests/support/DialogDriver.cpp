@@ -1,7 +1,7 @@
 #include "support/DialogDriver.h"
 
+#include "base/Handles.h"
 #include "ui/Application.h"
-#include "ui/Handles.h"
 
 namespace {
 

@@ -1,17 +1,10 @@
 #include <gtest/gtest.h>
 
-#include "company/VarnelException.h"
-#include "company/VarnelGlobalVars.h"
-#include "ui/Application.h"
+#include "program/ProgramLifetime.h"
 
 int wmain(int argc, wchar_t** argv)
 {
     testing::InitGoogleTest(&argc, argv);
-    InitializeVarnelException();
-    Application().Initialize();
-    int result = RUN_ALL_TESTS();
-    FinalizeApplication();
-    FinalizeVarnelException();
-    FinalizeVarnelGlobalVars();
-    return result;
+    TProgramLifetime lifetime;
+    return RUN_ALL_TESTS();
 }

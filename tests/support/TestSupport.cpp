@@ -2,9 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include "base/Handles.h"
+#include "base/TextConvert.h"
 #include "ui/Application.h"
-#include "ui/Handles.h"
-#include "ui/TextConvert.h"
 
 #include <algorithm>
 
@@ -344,4 +344,9 @@ std::string Sjis(const std::wstring& text)
     std::string out(static_cast<size_t>(size), '\0');
     WideCharToMultiByte(932, 0, text.data(), static_cast<int>(text.size()), out.data(), size, nullptr, nullptr);
     return out;
+}
+
+void PrintTo(const TBounds& bounds, std::ostream* out)
+{
+    *out << bounds.Left << "," << bounds.Top << " " << bounds.Width << "x" << bounds.Height;
 }

@@ -4,8 +4,11 @@
 
 #include <chrono>
 #include <functional>
+#include <ostream>
 #include <string>
 #include <vector>
+
+#include "ui/Layout.h"
 
 // A fresh folder under the temporary folder, removed with everything in it afterwards
 // (links are removed, never followed).
@@ -90,3 +93,6 @@ void EmptyTrash();
 std::string Narrow(const std::wstring& text);
 // Bytes of a text in code page 932.
 std::string Sjis(const std::wstring& text);
+
+// Bounds in assertion messages: "left,top widthxheight".
+void PrintTo(const TBounds& bounds, std::ostream* out);

@@ -16,7 +16,7 @@ public:
     Sample() : TForm({L"sample", TFormBorder::Dialog, false, 500, 220})
     {
         memo = AddControl(L"EDIT", L"", WS_VISIBLE | ES_MULTILINE | ES_READONLY | WS_VSCROLL, 0, Handle(),
-                          {12, 108, 487, 207}, akLeft | akTop | akRight | akBottom);
+                          {12, 108, 475, 99}, akLeft | akTop | akRight | akBottom);
         action = std::make_unique<TButton>(*this, TBounds{340, 40, 147, 25}, akTop | akRight, L"実行(&R)");
         action->OnClick = [this] { ++actions; };
         cancel = std::make_unique<TButton>(*this, TBounds{340, 8, 147, 25}, akTop | akRight, L"閉じる(&C)");
@@ -51,7 +51,7 @@ TEST(Forms, AnchorsFollowTheClientSize)
     EXPECT_EQ(memo.left, form.Scale(12));
     EXPECT_EQ(memo.right - memo.left, form.Scale(575));
     EXPECT_EQ(memo.bottom, form.Scale(287));
-    form.MoveControl(form.action->Handle(), {340, 72, 487, 97});
+    form.MoveControl(form.action->Handle(), {340, 72, 147, 25});
     EXPECT_EQ(BoundsInParent(form.action->Handle()).top, form.Scale(72));
     EXPECT_EQ(BoundsInParent(form.action->Handle()).left, form.Scale(440));
 }

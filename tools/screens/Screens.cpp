@@ -8,20 +8,19 @@
 #include <string>
 #include <thread>
 
-#include "company/VarnelException.h"
-#include "company/VarnelGlobalVars.h"
+#include "base/TextConvert.h"
 #include "core/PEraseClasses.h"
 #include "core/PEraseWaitDlg.h"
 #include "dialogs/PEraseConfigForm.h"
 #include "dialogs/PEraseSelectExecForm.h"
 #include "dialogs/PEraseSimpleExecForm.h"
+#include "program/ProgramLifetime.h"
 #include "support/BoxWatcher.h"
 #include "support/DialogDriver.h"
 #include "support/TestSupport.h"
 #include "ui/Application.h"
 #include "ui/InputBox.h"
 #include "ui/MessageBox.h"
-#include "ui/TextConvert.h"
 
 namespace {
 
@@ -76,8 +75,7 @@ int wmain(int argc, wchar_t** argv)
 {
     if (argc < 2) return 2;
     gFolder = DosPath(ToUtf8(argv[1]));
-    InitializeVarnelException();
-    Application().Initialize();
+    TProgramLifetime lifetime;
     Application().SetTitle(L"VARNEL ポフッと削除");
     {
         TempDir dir;
@@ -129,11 +127,6 @@ int wmain(int argc, wchar_t** argv)
             Snap(form.Handle(), L"choose-condition-enlarged.png");
             form.Hide();
         }
-        FinalizeEraseProcessor();
-        FinalizeWaitForm();
     }
-    FinalizeApplication();
-    FinalizeVarnelException();
-    FinalizeVarnelGlobalVars();
     return 0;
 }

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "ui/IntText.h"
+#include "base/IntText.h"
 #include "support/TestSupport.h"
 
 namespace {

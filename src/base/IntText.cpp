@@ -1,4 +1,4 @@
-#include "ui/IntText.h"
+#include "base/IntText.h"
 
 namespace {
 

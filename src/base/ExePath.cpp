@@ -1,4 +1,4 @@
-#include "ui/ExePath.h"
+#include "base/ExePath.h"
 
 #include <windows.h>
 

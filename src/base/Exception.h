@@ -17,7 +17,6 @@ public:
     ~Exception() override = default;
 
     const std::wstring& Message() const { return message_; }
-    void SetMessage(std::wstring message);
     int HelpContext() const { return helpContext_; }
     std::wstring ClassName() const override { return L"Exception"; }
 
@@ -49,6 +48,23 @@ public:
     using Exception::Exception;
     std::wstring ClassName() const override { return L"EIniFileException"; }
 };
+
+// A system call that failed: what was being done, and the system's text for its error code.
+class EOSError : public Exception {
+public:
+    EOSError(const std::wstring& what, unsigned long code);
+    std::wstring ClassName() const override { return L"EOSError"; }
+    unsigned long Code() const { return code_; }
+
+private:
+    unsigned long code_;
+};
+
+// Raises EOSError for what with the calling thread's last error code.
+[[noreturn]] void RaiseLastOSError(const std::wstring& what);
+
+// The system's text for an error code, in one line, without a closing full stop.
+std::wstring SystemErrorText(unsigned long code);
 
 // The text of any exception, for display: our own message, else the runtime's (UTF-8) text.
 std::wstring ExceptionText(const std::exception& e);

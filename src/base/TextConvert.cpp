@@ -1,4 +1,4 @@
-#include "ui/TextConvert.h"
+#include "base/TextConvert.h"
 
 #include <windows.h>
 
