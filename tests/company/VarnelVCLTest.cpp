@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "company/VarnelVCL.h"
+#include "support/Pixels.h"
 #include "support/TestSupport.h"
 #include "ui/Application.h"
 
@@ -140,26 +141,6 @@ TEST_F(Labels, BorderWritersPaintOnlyOnAChange)
     EXPECT_EQ(label_._DomainName(), L"varnel.example");
 }
 
-// The label painted into a bitmap through its real paint path.
-std::vector<COLORREF> Painted(TLabel& label, int width, int height)
-{
-    HDC screen = GetDC(nullptr);
-    HDC memory = CreateCompatibleDC(screen);
-    HBITMAP bitmap = CreateCompatibleBitmap(screen, width + 2, height + 2);
-    HGDIOBJ old = SelectObject(memory, bitmap);
-    RECT all{0, 0, width + 2, height + 2};
-    FillRect(memory, &all, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
-    SendMessageW(label.Handle(), WM_PRINTCLIENT, reinterpret_cast<WPARAM>(memory), PRF_CLIENT);
-    std::vector<COLORREF> pixels;
-    for (int y = 0; y < height + 2; ++y)
-        for (int x = 0; x < width + 2; ++x) pixels.push_back(GetPixel(memory, x, y));
-    SelectObject(memory, old);
-    DeleteObject(bitmap);
-    DeleteDC(memory);
-    ReleaseDC(nullptr, screen);
-    return pixels;
-}
-
 TEST_F(Labels, FrameIsOnePixelAlongTheEdgeOverTheCaption)
 {
     const COLORREF red = RGB(255, 0, 0);
@@ -173,8 +154,9 @@ TEST_F(Labels, FrameIsOnePixelAlongTheEdgeOverTheCaption)
         label_.SetBounds({10, 10, 10 + c.width, 10 + c.height});
         int w = label_.Width();
         int h = label_.Height();
-        auto pixels = Painted(label_, w, h);
-        auto at = [&](int x, int y) { return pixels[static_cast<size_t>(y * (w + 2) + x)]; };
+        // The label painted through its real paint path into a bitmap with a margin around it.
+        TPixels pixels = PrintedPixels(label_.Handle(), w + 2, h + 2);
+        auto at = [&](int x, int y) { return pixels.At(x, y); };
         for (int y = 0; y < h; ++y) {
             for (int x = 0; x < w; ++x) {
                 bool edge = x == 0 || y == 0 || x == w - 1 || y == h - 1;
@@ -198,7 +180,8 @@ TEST_F(Labels, WithoutFrameOrHookItPaintsAndRoutesLikeAPlainLabel)
     label_.SetEvokeCustomMsgProc(false);
     EXPECT_EQ(label_.Width(), plain.Width());
     EXPECT_EQ(label_.Height(), plain.Height());
-    EXPECT_EQ(Painted(label_, label_.Width(), label_.Height()), Painted(plain, plain.Width(), plain.Height()));
+    EXPECT_TRUE(PrintedPixels(label_.Handle(), label_.Width() + 2, label_.Height() + 2) ==
+                PrintedPixels(plain.Handle(), plain.Width() + 2, plain.Height() + 2));
     EXPECT_TRUE(Send(kBoundaries).empty());
     EXPECT_EQ(label_.standard.size(), 4u);
 }

@@ -1,6 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <malloc.h>
+
 #include <algorithm>
+#include <functional>
 #include <thread>
 
 #include "base/Exception.h"
@@ -159,18 +162,48 @@ TEST_F(Run, PathsLongerThanMaxPath)
     }
 }
 
-TEST_F(Run, VeryDeepTreeIsCleanedWithoutExhaustingTheStack)
+// Runs work on a thread of its own with only about budget bytes of its stack left to it (the
+// platform gives a thread at least a megabyte: the rest is taken first). False when work threw.
+bool WithStackOf(size_t budget, const std::function<void()>& work)
 {
-    // As deep as the Unix side of Wine takes (its paths stop at 4096 bytes), made and removed
-    // there in one go: through Wine each level costs a walk of the whole path.
+    struct Job {
+        size_t budget;
+        const std::function<void()>& work;
+    } job{budget, work};
+    auto run = [](void* context) -> DWORD {
+        auto& given = *static_cast<Job*>(context);
+        ULONG_PTR low = 0;
+        ULONG_PTR high = 0;
+        GetCurrentThreadStackLimits(&low, &high);
+        char here = 0;
+        size_t left = reinterpret_cast<ULONG_PTR>(&here) - low;
+        // _alloca touches every page it takes, as the stack grows page by page.
+        volatile char* taken = static_cast<char*>(_alloca(left > given.budget ? left - given.budget : 1));
+        taken[0] = 0;
+        try {
+            given.work();
+            return 0;
+        } catch (...) {
+            return 1;
+        }
+    };
+    KernelHandle thread(CreateThread(nullptr, 0, run, &job, 0, nullptr));
+    if (!thread || WaitForSingleObject(thread.Get(), 60000) != WAIT_OBJECT_0) return false;
+    DWORD code = 1;
+    GetExitCodeThread(thread.Get(), &code);
+    return code == 0;
+}
+
+TEST_F(Run, DeepTreeIsWalkedWithoutTheCallStack)
+{
+    // A walk that went down the call stack would need far more than this thread's stack for
+    // these levels: a folder's find data alone takes 592 bytes a level.
+    constexpr int kLevels = 400;
+    constexpr SIZE_T kStack = 64 * 1024;
     std::string unixRoot = UnixPath(Root());
     std::string deep;
-    int levels = 0;
-    while (unixRoot.size() + deep.size() + 40 < 4000) {
-        deep += "/d";
-        ++levels;
-    }
-    ASSERT_GT(levels, 1500);
+    for (int i = 0; i < kLevels; ++i) deep += "/d";
+    // Made on the Unix side in one go: through Wine each level costs a walk of the whole path.
     RunProcess(L"Z:\\bin\\mkdir", L" -p " + FromUtf8(unixRoot + deep));
     std::wstring bottom = Root() + FromUtf8(deep);
     for (wchar_t& c : bottom) c = c == L'/' ? L'\\' : c;
@@ -178,7 +211,12 @@ TEST_F(Run, VeryDeepTreeIsCleanedWithoutExhaustingTheStack)
     MakeTree(Root(), {L"top.~x"});
     WriteBytes(bottom + L"\\bottom.~x", "x");
     WriteBytes(bottom + L"\\bottom.txt", "x");
-    Clean({L"*.~*"}, true, false);
+
+    processor_->SearchConditions = {L"*.~*"};
+    processor_->SetRecurseSubDir(true);
+    processor_->SetUseAllConditions(true);
+    processor_->SetTargetFolder(Root());
+    EXPECT_TRUE(WithStackOf(kStack, [&] { processor_->EraseFolder(L""); }));
     EXPECT_FALSE(Exists(bottom + L"\\bottom.~x"));
     EXPECT_TRUE(Exists(bottom + L"\\bottom.txt"));
     EXPECT_FALSE(Exists(Root() + L"\\top.~x"));
@@ -274,49 +312,62 @@ TEST_F(Run, RunLeavesItsChoicesAsTheyWere)
 
 namespace {
 
-// Records, in order, the names removed anywhere below a folder while it watches.
+// Records, in order, the names removed anywhere below a folder while it watches. The watch is
+// armed when the constructor returns.
 class RemovalLog {
 public:
     explicit RemovalLog(const std::wstring& folder)
         : folder_(folder),
           handle_(CreateFileW(folder.c_str(), FILE_LIST_DIRECTORY, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
-                              nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr)),
-          thread_([this] { Watch(); })
+                              nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS | FILE_FLAG_OVERLAPPED, nullptr)),
+          event_(CreateEventW(nullptr, TRUE, FALSE, nullptr))
     {
+        overlapped_.hEvent = event_.Get();
+        armed_ = Arm();
+        thread_ = std::thread([this] { Watch(); });
     }
     // Stops watching (a marker file tells the watcher to end) and gives what it saw.
     Paths Finish()
     {
         WriteBytes(folder_ + L"\\" + kStop, "x");
         thread_.join();
+        EXPECT_TRUE(armed_) << "the watch did not start";
         return removed_;
     }
 
 private:
     static constexpr wchar_t kStop[] = L"zz-stop-watching";
 
+    bool Arm()
+    {
+        return ReadDirectoryChangesW(handle_.Get(), buffer_, sizeof(buffer_), TRUE,
+                                     FILE_NOTIFY_CHANGE_FILE_NAME | FILE_NOTIFY_CHANGE_DIR_NAME, nullptr, &overlapped_,
+                                     nullptr);
+    }
+
     void Watch()
     {
-        alignas(DWORD) char buffer[64 * 1024];
-        for (;;) {
+        while (armed_) {
             DWORD got = 0;
-            if (!ReadDirectoryChangesW(handle_.Get(), buffer, sizeof(buffer), TRUE,
-                                       FILE_NOTIFY_CHANGE_FILE_NAME | FILE_NOTIFY_CHANGE_DIR_NAME, &got, nullptr,
-                                       nullptr) ||
-                got == 0)
-                return;
-            for (auto* info = reinterpret_cast<FILE_NOTIFY_INFORMATION*>(buffer);;
+            if (!GetOverlappedResult(handle_.Get(), &overlapped_, &got, TRUE) || got == 0) return;
+            for (auto* info = reinterpret_cast<FILE_NOTIFY_INFORMATION*>(buffer_);;
                  info = reinterpret_cast<FILE_NOTIFY_INFORMATION*>(reinterpret_cast<char*>(info) + info->NextEntryOffset)) {
                 std::wstring name(info->FileName, info->FileNameLength / sizeof(wchar_t));
                 if (name == kStop) return;
                 if (info->Action == FILE_ACTION_REMOVED) removed_.push_back(name);
                 if (!info->NextEntryOffset) break;
             }
+            ResetEvent(event_.Get());
+            armed_ = Arm();
         }
     }
 
     std::wstring folder_;
     FileHandle handle_;
+    KernelHandle event_;
+    OVERLAPPED overlapped_{};
+    alignas(DWORD) char buffer_[64 * 1024];
+    bool armed_ = false;
     Paths removed_;
     std::thread thread_;
 };
@@ -331,7 +382,6 @@ TEST_F(Run, DeepestFoldersFirstThenConditionByCondition)
 {
     MakeTree(Root(), {L"x.~a", L".#r.c", L"sub\\x.~a", L"sub\\.#s.c", L"sub\\deep\\x.~a", L"other\\x.~a"});
     RemovalLog log(Root());
-    Sleep(200);  // let the watcher start
     Clean({L"*.~*", L".#*.*"}, true, false);
     Paths removed = log.Finish();
     ASSERT_EQ(removed.size(), 6u) << ::testing::PrintToString(removed);

@@ -1,6 +1,6 @@
 #include "support/DialogDriver.h"
 
-#include "base/Handles.h"
+#include "support/Pixels.h"
 #include "ui/Application.h"
 
 namespace {
@@ -49,27 +49,4 @@ void PressAltF4()
 
 HWND Focused() { return GetFocus(); }
 
-int BluePixels(HWND window)
-{
-    RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
-    RECT r{};
-    GetWindowRect(window, &r);
-    int width = r.right - r.left;
-    int height = r.bottom - r.top;
-    HDC screen = GetDC(nullptr);
-    HDC memory = CreateCompatibleDC(screen);
-    GdiObject bitmap(CreateCompatibleBitmap(screen, width, height));
-    HGDIOBJ old = SelectObject(memory, bitmap.Get());
-    BitBlt(memory, 0, 0, width, height, screen, r.left, r.top, SRCCOPY);
-    int blue = 0;
-    for (int y = 0; y < height; ++y) {
-        for (int x = 0; x < width; ++x) {
-            COLORREF c = GetPixel(memory, x, y);
-            if (GetBValue(c) > 160 && GetRValue(c) < 90 && GetGValue(c) < 90) ++blue;
-        }
-    }
-    SelectObject(memory, old);
-    DeleteDC(memory);
-    ReleaseDC(nullptr, screen);
-    return blue;
-}
+int BluePixels(HWND window) { return WindowPixels(window).Count(IsBlue); }

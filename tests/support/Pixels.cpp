@@ -1,1 +1,66 @@
+#include "support/Pixels.h"
 
+#include "base/Handles.h"
+#include "ui/DeviceContext.h"
+
+namespace {
+
+// The pixels of a bitmap that no DC holds selected.
+TPixels ReadBitmap(HDC dc, HBITMAP bitmap, int width, int height)
+{
+    BITMAPINFO info{};
+    info.bmiHeader.biSize = sizeof(info.bmiHeader);
+    info.bmiHeader.biWidth = width;
+    info.bmiHeader.biHeight = -height;  // top row first
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    info.bmiHeader.biCompression = BI_RGB;
+    std::vector<RGBQUAD> rows(static_cast<size_t>(width) * static_cast<size_t>(height));
+    if (width <= 0 || height <= 0 ||
+        GetDIBits(dc, bitmap, 0, static_cast<UINT>(height), rows.data(), &info, DIB_RGB_COLORS) != height)
+        return {};
+    std::vector<COLORREF> pixels;
+    pixels.reserve(rows.size());
+    for (const RGBQUAD& q : rows) pixels.push_back(RGB(q.rgbRed, q.rgbGreen, q.rgbBlue));
+    return {width, height, std::move(pixels)};
+}
+
+}  // namespace
+
+TPixels ScreenPixels(RECT area)
+{
+    int width = area.right - area.left;
+    int height = area.bottom - area.top;
+    TWindowDC screen;
+    TMemoryDC memory(screen.Get());
+    GdiObject bitmap(CreateCompatibleBitmap(screen.Get(), width, height));
+    {
+        TSelectObject selected(memory.Get(), bitmap.Get());
+        BitBlt(memory.Get(), 0, 0, width, height, screen.Get(), area.left, area.top, SRCCOPY);
+    }
+    return ReadBitmap(memory.Get(), static_cast<HBITMAP>(bitmap.Get()), width, height);
+}
+
+TPixels WindowPixels(HWND window)
+{
+    RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN | RDW_FRAME);
+    RECT frame{};
+    GetWindowRect(window, &frame);
+    return ScreenPixels(frame);
+}
+
+TPixels PrintedPixels(HWND window, int width, int height)
+{
+    TWindowDC screen;
+    TMemoryDC memory(screen.Get());
+    GdiObject bitmap(CreateCompatibleBitmap(screen.Get(), width, height));
+    {
+        TSelectObject selected(memory.Get(), bitmap.Get());
+        RECT all{0, 0, width, height};
+        FillRect(memory.Get(), &all, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
+        SendMessageW(window, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(memory.Get()), PRF_CLIENT);
+    }
+    return ReadBitmap(memory.Get(), static_cast<HBITMAP>(bitmap.Get()), width, height);
+}
+
+bool IsBlue(COLORREF c) { return GetBValue(c) > 160 && GetRValue(c) < 90 && GetGValue(c) < 90; }
