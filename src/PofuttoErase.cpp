@@ -1,39 +1,21 @@
-// The program entry: picks the course from the command line and runs the application.
+// The program entry: starts the application, picks the course from the command line and runs
+// the message loop for as long as the chosen main window is open.
 #include <windows.h>
 
 #include "core/CommandLine.h"
-#include "core/PEraseClasses.h"
-#include "dialogs/PEraseConfigForm.h"
-#include "dialogs/PEraseSelectExecForm.h"
-#include "dialogs/PEraseSimpleExecForm.h"
+#include "program/ProgramCourse.h"
 #include "program/ProgramLifetime.h"
 #include "ui/Application.h"
 
 namespace {
 
 constexpr wchar_t kTitle[] = L"VARNEL ポフッと削除";
-constexpr wchar_t kAllConditionsKeyword[] = L"RevorErase";
-constexpr wchar_t kChooseConditionKeyword[] = L"others";
 
-void ChooseCourse()
+std::vector<std::wstring> Arguments()
 {
-    if (ParamCount() < 2) {
-        Application().CreateForm<T_frmConfig>();
-        return;
-    }
-    std::wstring keyword = ParamStr(1);
-    if (keyword == kAllConditionsKeyword) {
-        TPEraseProcessor& processor = EraseProcessor();
-        if (processor.NoInquiryBox) {
-            processor.SetUseAllConditions(true);
-            processor.SetTargetFolder(ParamStr(2));
-            processor.Execute(L"");
-        } else {
-            Application().CreateForm<T_frmSimpleExec>();
-        }
-    } else if (keyword == kChooseConditionKeyword) {
-        Application().CreateForm<T_frmSelectExec>();
-    }
+    std::vector<std::wstring> arguments;
+    for (int i = 1; i <= ParamCount(); ++i) arguments.push_back(ParamStr(i));
+    return arguments;
 }
 
 }  // namespace
@@ -43,7 +25,7 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int)
     TProgramLifetime lifetime;
     Application().SetTitle(kTitle);
     try {
-        ChooseCourse();
+        ChooseCourse(Arguments());
         Application().Run();
     } catch (...) {
         Application().HandleException();

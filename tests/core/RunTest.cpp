@@ -4,6 +4,8 @@
 
 #include <algorithm>
 #include <functional>
+#include <atomic>
+#include <set>
 #include <thread>
 
 #include "base/Exception.h"
@@ -12,6 +14,8 @@
 #include "core/PEraseClasses.h"
 #include "core/PEraseWaitDlg.h"
 #include "support/TestSupport.h"
+#include "ui/Application.h"
+#include "ui/Form.h"
 
 namespace {
 
@@ -392,6 +396,72 @@ TEST_F(Run, DeepestFoldersFirstThenConditionByCondition)
         EXPECT_LT(at(below), at(L"x.~a")) << Narrow(below);
     }
     EXPECT_LT(at(L"x.~a"), at(L".#r.c"));
+}
+
+// Another thread sends the UI thread one message after another while a run works. The UI thread
+// takes a sent message only where it lets messages through; each time it notes how many of the
+// folders' matches are gone by then.
+class PumpProbe : public TForm {
+public:
+    explicit PumpProbe(std::vector<std::wstring> matches)
+        : TForm({L"probe", TFormBorder::None, false, 1, 1}), matches_(std::move(matches))
+    {
+        sender_.Reset(CreateThread(nullptr, 0, &PumpProbe::Send, this, 0, nullptr));
+    }
+    ~PumpProbe() override { Finish(); }
+    // Stops the sender, taking the message it may still wait on.
+    std::set<int> Finish()
+    {
+        stop_ = true;
+        HANDLE sender = sender_.Get();
+        while (sender && MsgWaitForMultipleObjects(1, &sender, FALSE, 10000, QS_SENDMESSAGE) == WAIT_OBJECT_0 + 1) {
+            MSG msg;
+            PeekMessageW(&msg, nullptr, 0, 0, PM_NOREMOVE | PM_QS_SENDMESSAGE);
+        }
+        sender_.Reset();
+        return gone_;
+    }
+    std::set<int> gone_;  // how many matches were gone, at each message taken
+
+protected:
+    LRESULT WndProc(UINT msg, WPARAM wParam, LPARAM lParam) override
+    {
+        if (msg != kProbe) return TForm::WndProc(msg, wParam, lParam);
+        int gone = 0;
+        for (const std::wstring& match : matches_) gone += Exists(match) ? 0 : 1;
+        gone_.insert(gone);
+        return 0;
+    }
+
+private:
+    static constexpr UINT kProbe = WM_APP + 30;
+    std::vector<std::wstring> matches_;
+    static DWORD WINAPI Send(void* self)
+    {
+        auto& probe = *static_cast<PumpProbe*>(self);
+        while (!probe.stop_) SendMessageW(probe.Handle(), kProbe, 0, 0);
+        return 0;
+    }
+
+    std::atomic<bool> stop_ = false;
+    KernelHandle sender_;
+};
+
+TEST_F(Run, MessagesAreHandledFolderByFolder)
+{
+    constexpr int kFolders = 20;
+    Paths matches;
+    for (int i = 0; i < kFolders; ++i) {
+        MakeTree(Root(), {L"d" + std::to_wstring(i) + L"\\x.~tmp"});
+        matches.push_back(Root() + L"\\d" + std::to_wstring(i) + L"\\x.~tmp");
+    }
+    PumpProbe probe(matches);
+    Clean({L"*.~*"}, true, false);
+    std::set<int> gone = probe.Finish();
+    // Between the first folder and the last, the run let messages through many times.
+    int during = static_cast<int>(std::count_if(gone.begin(), gone.end(), [](int n) { return n > 0 && n < kFolders; }));
+    EXPECT_GE(during, kFolders / 4) << ::testing::PrintToString(gone);
+    EXPECT_EQ(ListTree(Root()).size(), static_cast<size_t>(kFolders));
 }
 
 }  // namespace

@@ -192,6 +192,37 @@ TEST_F(ExecDialogs, ARunThatFailsLeavesTheDialogOpenAndDisabled)
     EXPECT_FALSE(form.Visible());
 }
 
+// A close request while the run goes on does not cut it short: the dialog stays, beneath the
+// progress window, until the run is over, and then closes.
+TEST_F(ExecDialogs, ACloseRequestDuringTheRunWaitsForIt)
+{
+    Settings(L"*.~*", "100");
+    MakeTree(Target(), {L"a.~x", L"sub1\\b.~x", L"sub2\\c.~x"});
+    T_frmSimpleExec form;
+    form.Show();
+    bool openUnderTheProgressWindow = false;
+    bool runStillGoing = false;
+    TPostedStep look([&] {
+        openUnderTheProgressWindow = form.Visible() && WaitForm().Visible();
+        runStillGoing = Exists(Target() + L"\\a.~x");
+    });
+    // Taken at the run's first folder: every way of asking to close, then a look afterwards.
+    TPostedStep ask([&] {
+        PostMessageW(form.Handle(), WM_SYSCOMMAND, SC_CLOSE, 0);
+        PostMessageW(form.Handle(), WM_CLOSE, 0, 0);
+        PostMessageW(form.btnCancel->Handle(), BM_CLICK, 0, 0);
+        look.Post();
+    });
+    ask.Post();
+    Click(form.btnOK->Handle());
+    EXPECT_EQ(look.Taken(), 1);
+    EXPECT_TRUE(openUnderTheProgressWindow);
+    EXPECT_TRUE(runStillGoing);
+    EXPECT_EQ(ListTree(Target()), (Strings{L"sub1\\", L"sub2\\"}));
+    EXPECT_FALSE(form.Visible());
+    RemoveTree(Target());
+}
+
 TEST_F(ExecDialogs, FocusStartsAtTheFirstControlAndFollowsTheTabOrder)
 {
     Settings(L"*.~*", "000");

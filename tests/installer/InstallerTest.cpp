@@ -116,14 +116,14 @@ protected:
     }
 
     static void Install() { ASSERT_EQ(RunProcess(SetupProgram(), L" /S"), 0); }
-    // The uninstaller copies itself away to be able to remove itself: wait for its work.
+    // The uninstaller copies itself away to be able to remove itself (as "Un.exe" in a temporary
+    // folder; "Un_A.exe" or "Au_.exe" in other NSIS versions) and ends at once: wait for the copy.
     static void Uninstall(const std::wstring& arguments)
     {
         ASSERT_EQ(RunProcess(InstallDir() + L"\\Uninstall.exe", arguments), 0);
-        EXPECT_TRUE(WaitFor([] { return !KeyExists(kUninstallKey) && !Exists(InstallDir() + L"\\Uninstall.exe"); },
-                            std::chrono::seconds(30)));
-        // Its copy may still be ending.
-        WaitFor([] { return false; }, std::chrono::milliseconds(500));
+        WaitForProcesses([](const std::wstring& name) { return name == L"Un.exe" || name == L"Un_A.exe" || name == L"Au_.exe"; });
+        EXPECT_FALSE(KeyExists(kUninstallKey));
+        EXPECT_FALSE(Exists(InstallDir() + L"\\Uninstall.exe"));
     }
     static void WriteSettings(const std::string& text) { WriteBytes(InstallDir() + L"\\PEConfig.ini", text); }
 

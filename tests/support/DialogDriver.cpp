@@ -2,6 +2,7 @@
 
 #include "support/Pixels.h"
 #include "ui/Application.h"
+#include "ui/Form.h"
 
 namespace {
 
@@ -43,10 +44,40 @@ void PressAltKey(wchar_t key)
 void PressAltF4()
 {
     PostMessageW(KeyTarget(), WM_SYSKEYDOWN, VK_F4, kAltDown | 1);
-    Application().ProcessMessages();
+    // The close request the key makes is posted while the key is handled: the same pump takes it.
     Application().ProcessMessages();
 }
 
 HWND Focused() { return GetFocus(); }
 
 int BluePixels(HWND window) { return WindowPixels(window).Count(IsBlue); }
+
+class TPostedStep::TWindow : public TForm {
+public:
+    explicit TWindow(std::function<void()> step)
+        : TForm({L"posted step", TFormBorder::None, false, 1, 1}), step_(std::move(step))
+    {
+    }
+    static constexpr UINT kStep = WM_APP + 40;
+    int taken = 0;
+
+protected:
+    LRESULT WndProc(UINT msg, WPARAM wParam, LPARAM lParam) override
+    {
+        if (msg != kStep) return TForm::WndProc(msg, wParam, lParam);
+        ++taken;
+        step_();
+        return 0;
+    }
+
+private:
+    std::function<void()> step_;
+};
+
+TPostedStep::TPostedStep(std::function<void()> step) : window_(std::make_unique<TWindow>(std::move(step))) {}
+
+TPostedStep::~TPostedStep() = default;
+
+void TPostedStep::Post() { PostMessageW(window_->Handle(), TWindow::kStep, 0, 0); }
+
+int TPostedStep::Taken() const { return window_->taken; }

@@ -2,6 +2,8 @@
 // Driving this process's windows as a user does, through the program's own message handling.
 #include <windows.h>
 
+#include <functional>
+#include <memory>
 #include <string>
 
 // Presses a push button or a check box with a click (the handler has run when it returns).
@@ -19,3 +21,21 @@ void PressAltF4();
 HWND Focused();
 // How many pixels of a window, as the screen shows it now, are clearly blue.
 int BluePixels(HWND window);
+
+// A hidden window that runs a step each time a message posted to it by Post is handled: a way to
+// act at the moment the program next lets messages through (in a run, at its next folder).
+class TPostedStep {
+public:
+    explicit TPostedStep(std::function<void()> step);
+    ~TPostedStep();
+    TPostedStep(const TPostedStep&) = delete;
+    TPostedStep& operator=(const TPostedStep&) = delete;
+
+    void Post();
+    // How many times the step has run.
+    int Taken() const;
+
+private:
+    class TWindow;
+    std::unique_ptr<TWindow> window_;
+};

@@ -2,9 +2,12 @@
 
 #include <gtest/gtest.h>
 
+#include "base/Exception.h"
 #include "base/Handles.h"
 #include "base/TextConvert.h"
 #include "ui/Application.h"
+
+#include <tlhelp32.h>
 
 #include <algorithm>
 
@@ -262,19 +265,24 @@ std::wstring ProgramPath() { return BuildDir() + L"\\PofuttoErase.exe"; }
 
 namespace {
 
-// Starts exe. Under load Wine now and then refuses to start an image that a process of it has
-// just left; a few tries over a second get past that.
+// Starts exe. Under load Wine now and then refuses an image that is still being closed (by a
+// copy just made, or a process of it that has just left) with a sharing violation: that error
+// alone is tried again, for up to a second, and each retry is logged. Any other is logged once.
 bool Launch(const std::wstring& exe, const std::wstring& arguments, PROCESS_INFORMATION& info)
 {
-    for (int attempt = 0; attempt < 20; ++attempt) {
+    for (int attempt = 0;; ++attempt) {
         std::wstring commandLine = L"\"" + exe + L"\"" + arguments;
         STARTUPINFOW startup{sizeof(startup)};
         if (CreateProcessW(exe.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
                            &info))
             return true;
+        DWORD error = GetLastError();
+        bool retry = error == ERROR_SHARING_VIOLATION && attempt < 20;
+        fprintf(stderr, "starting %s failed (%lu: %s)%s\n", Narrow(exe).c_str(), error,
+                Narrow(SystemErrorText(error)).c_str(), retry ? ", trying again" : "");
+        if (!retry) return false;
         Sleep(50);
     }
-    return false;
 }
 
 }  // namespace
@@ -319,6 +327,20 @@ int StartedProcess::Wait(std::chrono::milliseconds timeout)
     DWORD code = 0;
     GetExitCodeProcess(process_, &code);
     return static_cast<int>(code);
+}
+
+void WaitForProcesses(const std::function<bool(const std::wstring& name)>& match, std::chrono::milliseconds timeout)
+{
+    std::vector<KernelHandle> running;
+    FileHandle snapshot(CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0));  // invalid is INVALID_HANDLE_VALUE
+    PROCESSENTRY32W entry{sizeof(entry)};
+    for (BOOL more = snapshot && Process32FirstW(snapshot.Get(), &entry); more;
+         more = Process32NextW(snapshot.Get(), &entry)) {
+        if (!match(entry.szExeFile)) continue;
+        if (HANDLE process = OpenProcess(SYNCHRONIZE, FALSE, entry.th32ProcessID)) running.emplace_back(process);
+    }
+    for (const KernelHandle& process : running)
+        EXPECT_EQ(WaitForSingleObject(process.Get(), static_cast<DWORD>(timeout.count())), WAIT_OBJECT_0);
 }
 
 bool WaitFor(const std::function<bool()>& condition, std::chrono::milliseconds timeout)

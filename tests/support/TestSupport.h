@@ -60,6 +60,10 @@ private:
     DWORD id_ = 0;
 };
 
+// Waits (bounded) for every process of this session whose image name satisfies match to end.
+void WaitForProcesses(const std::function<bool(const std::wstring& name)>& match,
+                      std::chrono::milliseconds timeout = std::chrono::seconds(30));
+
 // Polls condition until it holds or the timeout passes, handling messages meanwhile.
 bool WaitFor(const std::function<bool()>& condition,
              std::chrono::milliseconds timeout = std::chrono::seconds(10));
