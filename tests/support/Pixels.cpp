@@ -43,7 +43,12 @@ TPixels ScreenPixels(RECT area)
 
 TPixels WindowPixels(HWND window)
 {
-    RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN | RDW_FRAME);
+    // A window of this process paints now. One of another process is not asked to: it would
+    // paint in its own time, and the screen could be read between the erase and the paint.
+    DWORD process = 0;
+    GetWindowThreadProcessId(window, &process);
+    if (process == GetCurrentProcessId())
+        RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN | RDW_FRAME);
     RECT frame{};
     GetWindowRect(window, &frame);
     return ScreenPixels(frame);

@@ -32,7 +32,8 @@ private:
 
 // What the screen shows in a rectangle (screen coordinates).
 TPixels ScreenPixels(RECT area);
-// What the screen shows of a window, its frame included, after it has painted itself anew.
+// What the screen shows of a window, its frame included; a window of this process paints itself
+// anew first.
 TPixels WindowPixels(HWND window);
 // What a window paints of its client area (WM_PRINTCLIENT) onto white, in a bitmap of
 // width x height.
