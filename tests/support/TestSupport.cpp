@@ -109,6 +109,8 @@ std::vector<std::wstring> ListTree(const std::wstring& root)
     return out;
 }
 
+bool RunsUnderWine() { return GetProcAddress(GetModuleHandleW(L"ntdll.dll"), "wine_get_version") != nullptr; }
+
 std::string UnixPath(const std::wstring& dosPath)
 {
     using Fn = char*(CDECL*)(const wchar_t*);
@@ -184,6 +186,7 @@ std::wstring TrashFilesFolder() { return TrashFolder() + L"\\files"; }
 std::vector<TrashedEntry> TrashContents()
 {
     std::vector<TrashedEntry> out;
+    if (TrashFolder().empty()) return out;
     std::wstring info = TrashFolder() + L"\\info";
     ForEachEntry(info, [&](const WIN32_FIND_DATAW& e) {
         std::wstring name = e.cFileName;
@@ -213,6 +216,8 @@ std::vector<std::wstring> TrashedBelow(const std::wstring& root)
 
 void EmptyTrash()
 {
+    // Without Wine there is no such folder: never a path made from an empty one.
+    if (TrashFolder().empty()) return;
     // Keep the folders themselves: Wine sets up the trash once per process.
     for (const wchar_t* part : {L"\\files", L"\\info"}) {
         std::wstring folder = TrashFolder() + part;

@@ -75,6 +75,12 @@ void MakeTree(const std::wstring& root, const std::vector<std::wstring>& paths);
 // to folders are listed, not entered.
 std::vector<std::wstring> ListTree(const std::wstring& root);
 
+// Whether the tests run under Wine, whose Unix side some of them use (the freedesktop trash that
+// stands for the recycle bin, Unix links, Unix tools).
+bool RunsUnderWine();
+#define SKIP_WITHOUT_WINE(what) \
+    if (!RunsUnderWine()) GTEST_SKIP() << "needs Wine: " << (what)
+
 // Wine's view of a path on the Unix side, and back ("" when it has none).
 std::string UnixPath(const std::wstring& dosPath);
 std::wstring DosPath(const std::string& unixPath);
