@@ -123,14 +123,21 @@ void T_frmConfig::btnDelCharClick()
 
 void T_frmConfig::lbxEraseCharSetClick() { btnDelChar->SetEnabled(lbxEraseCharSet->ItemIndex() >= 0); }
 
-void T_frmConfig::btnSaveClick()
+// The list and the two run options into the processor: the first steps of both the save button
+// and "今回だけこの設定で削除(&T)".
+void T_frmConfig::CopyToProcessor()
 {
     TPEraseProcessor& processor = EraseProcessor();
     processor.SearchConditions = lbxEraseCharSet->Items();
     processor.SetRecurseSubDir(ckbRecurseSubDir->Checked());
     processor.UseRecycleBox = ckbUseRecycleBox->Checked();
-    processor.NoInquiryBox = ckbNoInquiryBox->Checked();
-    processor.SaveSettings();
+}
+
+void T_frmConfig::btnSaveClick()
+{
+    CopyToProcessor();
+    EraseProcessor().NoInquiryBox = ckbNoInquiryBox->Checked();
+    EraseProcessor().SaveSettings();
     Close();
 }
 
@@ -138,10 +145,7 @@ void T_frmConfig::btnSaveClick()
 // box has written its state already.
 void T_frmConfig::btnApplyThisTimeClick()
 {
-    TPEraseProcessor& processor = EraseProcessor();
-    processor.SearchConditions = lbxEraseCharSet->Items();
-    processor.SetRecurseSubDir(ckbRecurseSubDir->Checked());
-    processor.UseRecycleBox = ckbUseRecycleBox->Checked();
+    CopyToProcessor();
     Close();
 }
 

@@ -48,5 +48,7 @@ protected:
     void FormShow() override;
 
 private:
+    void CopyToProcessor();
+
     bool configOnly_ = true;
 };

@@ -15,13 +15,6 @@ constexpr wchar_t kInputTitle[] = L"ファイル名の検索条件を入力し�
 
 using Strings = std::vector<std::wstring>;
 
-// The settings file as the platform keeps it, in code page 932.
-std::string FileBytes(const std::wstring& conditions, const char* flags)
-{
-    return Sjis(L"[Config]\r\nSearchCondition=" + conditions + L"\r\nRecurseSubDir=" + wchar_t(flags[0]) +
-                L"\r\nUseRecycleBox=" + wchar_t(flags[1]) + L"\r\nNoInquiryBox=" + wchar_t(flags[2]) + L"\r\n");
-}
-
 // The process's processor reads a settings file in a fresh folder; each test gets a new one.
 class ConfigDialog : public testing::Test {
 protected:
@@ -35,7 +28,7 @@ protected:
     std::wstring File() const { return dir_ / L".\\PEConfig.ini"; }
     void Settings(const std::wstring& conditions, const char* flags)
     {
-        WriteBytes(File(), FileBytes(conditions, flags));
+        WriteBytes(File(), SettingsText(conditions, flags));
         EraseProcessor().SettingsFileName = File();
         EraseProcessor().LoadSettings();
     }
@@ -233,7 +226,7 @@ TEST_F(ConfigDialog, DeletingTheOnlyEntrySavesAnEmptyList)
     EXPECT_EQ(form->lbxEraseCharSet->Count(), 0);
     Click(form->btnSave->Handle());
     EXPECT_TRUE(EraseProcessor().SearchConditions.empty());
-    EXPECT_EQ(ReadBytes(File()), FileBytes(L"", "000"));
+    EXPECT_EQ(ReadBytes(File()), SettingsText(L"", "000"));
 }
 
 TEST_F(ConfigDialog, SaveCopiesEverythingAndWritesTheFile)
@@ -253,7 +246,7 @@ TEST_F(ConfigDialog, SaveCopiesEverythingAndWritesTheFile)
     EXPECT_TRUE(processor.RecurseSubDir);
     EXPECT_FALSE(processor.UseRecycleBox);
     EXPECT_TRUE(processor.NoInquiryBox);
-    EXPECT_EQ(ReadBytes(File()), FileBytes(L"*.~*;.#*.*;*.tmp;*.bak", "101"));
+    EXPECT_EQ(ReadBytes(File()), SettingsText(L"*.~*;.#*.*;*.tmp;*.bak", "101"));
 }
 
 TEST_F(ConfigDialog, AFailedSaveIsShownKeepsTheDialogAndTheFileAndCanBeRetried)
@@ -273,10 +266,10 @@ TEST_F(ConfigDialog, AFailedSaveIsShownKeepsTheDialogAndTheFileAndCanBeRetried)
         // The values are in the processor all the same.
         EXPECT_TRUE(EraseProcessor().RecurseSubDir);
     }
-    EXPECT_EQ(ReadBytes(File()), FileBytes(L"*.~*;.#*.*;*.tmp", "010"));
+    EXPECT_EQ(ReadBytes(File()), SettingsText(L"*.~*;.#*.*;*.tmp", "010"));
     Click(form->btnSave->Handle());
     EXPECT_FALSE(form->Visible());
-    EXPECT_EQ(ReadBytes(File()), FileBytes(L"*.~*;.#*.*;*.tmp", "110"));
+    EXPECT_EQ(ReadBytes(File()), SettingsText(L"*.~*;.#*.*;*.tmp", "110"));
 }
 
 // Cancel, and Alt+F4 acting as it: the list and two boxes are dropped; the no-confirmation box
@@ -314,7 +307,7 @@ TEST_F(ConfigDialog, CancelDropsTheEditsButNotTheNoConfirmationBox)
         EXPECT_FALSE(processor.RecurseSubDir) << c.what;
         EXPECT_TRUE(processor.UseRecycleBox) << c.what;
         EXPECT_TRUE(processor.NoInquiryBox) << c.what;
-        EXPECT_EQ(ReadBytes(File()), FileBytes(L"*.~*;.#*.*;*.tmp", "010")) << c.what;
+        EXPECT_EQ(ReadBytes(File()), SettingsText(L"*.~*;.#*.*;*.tmp", "010")) << c.what;
     }
 }
 
@@ -335,7 +328,7 @@ TEST_F(ConfigDialog, ThisTimeOnlyCopiesWithoutSaving)
     EXPECT_TRUE(processor.RecurseSubDir);
     EXPECT_FALSE(processor.UseRecycleBox);
     EXPECT_FALSE(processor.NoInquiryBox);
-    EXPECT_EQ(ReadBytes(File()), FileBytes(L"*.~*;.#*.*;*.tmp", "010"));
+    EXPECT_EQ(ReadBytes(File()), SettingsText(L"*.~*;.#*.*;*.tmp", "010"));
 }
 
 TEST_F(ConfigDialog, KeyboardFollowsTheTabOrderAndOnlyTheFocusedButtonTakesEnter)

@@ -38,10 +38,7 @@ protected:
     std::wstring Target() const { return dir_ / ParamStr(2); }
     void Settings(const std::wstring& conditions, const char* flags)
     {
-        WriteBytes(dir_ / L"PEConfig.ini",
-                   Sjis(L"[Config]\r\nSearchCondition=" + conditions + L"\r\nRecurseSubDir=" + wchar_t(flags[0]) +
-                        L"\r\nUseRecycleBox=" + wchar_t(flags[1]) + L"\r\nNoInquiryBox=" + wchar_t(flags[2]) +
-                        L"\r\n"));
+        WriteBytes(dir_ / L"PEConfig.ini", SettingsText(conditions, flags));
         EraseProcessor().SettingsFileName = dir_ / L"PEConfig.ini";
         EraseProcessor().LoadSettings();
     }

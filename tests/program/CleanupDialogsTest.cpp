@@ -30,9 +30,7 @@ protected:
     std::wstring SettingsFile() const { return dir_ / L"PEConfig.ini"; }
     void Settings(const std::wstring& conditions, const char* flags = "000")
     {
-        stored_ = Sjis(L"[Config]\r\nSearchCondition=" + conditions + L"\r\nRecurseSubDir=" + wchar_t(flags[0]) +
-                       L"\r\nUseRecycleBox=" + wchar_t(flags[1]) + L"\r\nNoInquiryBox=" + wchar_t(flags[2]) +
-                       L"\r\n");
+        stored_ = SettingsText(conditions, flags);
         WriteBytes(SettingsFile(), stored_);
     }
     std::unique_ptr<StartedProcess> Start(const wchar_t* keyword)

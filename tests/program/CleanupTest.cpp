@@ -23,9 +23,8 @@ protected:
 
     void Settings(const std::wstring& conditions, bool recurse, bool recycle, bool noInquiry = true)
     {
-        WriteBytes(SettingsFile(), Sjis(L"[Config]\r\nSearchCondition=" + conditions + L"\r\nRecurseSubDir=" +
-                                        (recurse ? L"1" : L"0") + L"\r\nUseRecycleBox=" + (recycle ? L"1" : L"0") +
-                                        L"\r\nNoInquiryBox=" + (noInquiry ? L"1" : L"0") + L"\r\n"));
+        const char flags[] = {recurse ? '1' : '0', recycle ? '1' : '0', noInquiry ? '1' : '0', '\0'};
+        WriteBytes(SettingsFile(), SettingsText(conditions, flags));
     }
 
     // Starts the program with a raw command-line tail and waits for it to end by itself.

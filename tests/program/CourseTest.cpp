@@ -17,8 +17,7 @@ using Paths = std::vector<std::wstring>;
 TEST(Course, ImmediateCleanupShowsOnlyTheProgressWindowForTheRun)
 {
     TempDir dir;
-    WriteBytes(dir / L"PEConfig.ini", "[Config]\r\nSearchCondition=*.~*\r\nRecurseSubDir=1\r\nUseRecycleBox=0\r\n"
-                                      "NoInquiryBox=1\r\n");
+    WriteBytes(dir / L"PEConfig.ini", SettingsText(L"*.~*", "101"));
     EraseProcessor().SettingsFileName = dir / L"PEConfig.ini";
     EraseProcessor().LoadSettings();
     MakeTree(dir / L"work", {L"a.~x", L"sub\\b.~x", L"keep.txt"});

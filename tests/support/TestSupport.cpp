@@ -363,6 +363,12 @@ bool WaitFor(const std::function<bool()>& condition, std::chrono::milliseconds t
     }
 }
 
+std::string SettingsText(const std::wstring& conditions, const char* flags)
+{
+    return Sjis(L"[Config]\r\nSearchCondition=" + conditions + L"\r\nRecurseSubDir=" + wchar_t(flags[0]) +
+                L"\r\nUseRecycleBox=" + wchar_t(flags[1]) + L"\r\nNoInquiryBox=" + wchar_t(flags[2]) + L"\r\n");
+}
+
 std::string Narrow(const std::wstring& text) { return ToUtf8(text); }
 
 std::string Sjis(const std::wstring& text)

@@ -99,6 +99,10 @@ std::vector<std::wstring> TrashedBelow(const std::wstring& root);
 std::wstring TrashFilesFolder();
 void EmptyTrash();
 
+// A settings file as the program keeps it (code page 932): the conditions in their stored form and
+// the three flags RecurseSubDir, UseRecycleBox, NoInquiryBox as three digits ("101").
+std::string SettingsText(const std::wstring& conditions, const char* flags);
+
 // The text as UTF-8 for readable assertion messages.
 std::string Narrow(const std::wstring& text);
 // Bytes of a text in code page 932.
