@@ -169,7 +169,7 @@ TEST_F(ConfigDialog, AddAsksUntilTheTextIsNeitherBlankNorListed)
             if (c.answers[i].caption == L"エラー") {
                 EXPECT_EQ(Narrow(seen[i].text), Narrow(c.errors.at(error++))) << c.what;
                 EXPECT_EQ(seen[i].buttons, Strings{L"OK"}) << c.what;
-                EXPECT_TRUE(seen[i].hasIcon) << c.what;
+                EXPECT_EQ(seen[i].icon, TIconKind::Error) << c.what;
             } else {
                 std::wstring field = c.refills.at(refill++);
                 EXPECT_EQ(Narrow(seen[i].field), Narrow(field)) << c.what;
@@ -206,7 +206,7 @@ TEST_F(ConfigDialog, DeleteAsksAndRemovesOnlyForOK)
         EXPECT_EQ(Narrow(seen.text), Narrow(L".#*.* を削除します。\rよろしいですか？")) << c.what;
         EXPECT_EQ(seen.buttons, (Strings{L"OK", L"キャンセル"})) << c.what;
         EXPECT_EQ(Narrow(seen.defaultButton), "OK") << c.what;
-        EXPECT_TRUE(seen.hasIcon) << c.what;
+        EXPECT_EQ(seen.icon, TIconKind::Information) << c.what;
         EXPECT_EQ(Listed(*form), c.left) << c.what;
         bool removed = c.left.size() == 2;
         EXPECT_EQ(form->lbxEraseCharSet->ItemIndex(), removed ? -1 : 1) << c.what;
@@ -261,7 +261,7 @@ TEST_F(ConfigDialog, AFailedSaveIsShownKeepsTheDialogAndTheFileAndCanBeRetried)
         const SeenBox& seen = watcher.Seen();
         ASSERT_TRUE(seen.found);
         EXPECT_EQ(Narrow(seen.text), Narrow(File() + L" に書き込めません."));
-        EXPECT_TRUE(seen.hasIcon);
+        EXPECT_EQ(seen.icon, TIconKind::Error);
         EXPECT_TRUE(form->Visible());
         // The values are in the processor all the same.
         EXPECT_TRUE(EraseProcessor().RecurseSubDir);

@@ -2,9 +2,28 @@
 
 #include <chrono>
 
+#include "base/Handles.h"
+#include "support/Pixels.h"
 #include "ui/Window.h"
 
 namespace {
+
+// The system icon an icon control shows, told by drawing it beside the system's error and
+// information icons at its size.
+TIconKind IconKind(HWND control)
+{
+    auto shown = reinterpret_cast<HICON>(SendMessageW(control, STM_GETICON, 0, 0));
+    if (!shown) return TIconKind::None;
+    RECT r{};
+    GetClientRect(control, &r);
+    int size = r.right;
+    TPixels pixels = IconPixels(shown, size);
+    for (auto [id, kind] : {std::pair{IDI_ERROR, TIconKind::Error}, std::pair{IDI_INFORMATION, TIconKind::Information}}) {
+        IconHandle system(static_cast<HICON>(LoadImageW(nullptr, id, IMAGE_ICON, size, size, 0)));
+        if (IconPixels(system.Get(), size) == pixels) return kind;
+    }
+    return TIconKind::Other;
+}
 
 std::wstring ClassOf(HWND window)
 {
@@ -48,7 +67,7 @@ void Record(HWND box, SeenBox& seen)
             if ((GetWindowLongW(child, GWL_STYLE) & BS_TYPEMASK) == BS_DEFPUSHBUTTON)
                 seen.defaultButton = WindowText(child);
         } else if (IsClass(child, L"Static") && (GetWindowLongW(child, GWL_STYLE) & SS_TYPEMASK) == SS_ICON) {
-            seen.hasIcon = SendMessageW(child, STM_GETICON, 0, 0) != 0;
+            seen.icon = IconKind(child);
         } else if (IsClass(child, L"PofuttoEraseLabel")) {
             seen.text = WindowText(child);
             GetWindowRect(child, &seen.textBounds);

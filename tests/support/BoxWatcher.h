@@ -24,13 +24,16 @@ struct BoxAnswer {
     bool stays = false;                // the answer leaves it open (a later answer may take it again)
 };
 
+// Which of the system's icons a box shows.
+enum class TIconKind { None, Error, Information, Other };
+
 struct SeenBox {
     bool found = false;
     HWND window = nullptr;
     std::wstring text;                  // the message or prompt
     std::vector<std::wstring> buttons;  // captions of the push buttons, in tab order
     std::wstring defaultButton;         // the button that looks the default
-    bool hasIcon = false;
+    TIconKind icon = TIconKind::None;
     bool hasCloseBox = false;
     std::wstring field;                 // the input field's text as the box opened
     std::pair<int, int> selection{};    // its selection: first character and length

@@ -68,4 +68,18 @@ TPixels PrintedPixels(HWND window, int width, int height)
     return ReadBitmap(memory.Get(), static_cast<HBITMAP>(bitmap.Get()), width, height);
 }
 
+TPixels IconPixels(HICON icon, int size)
+{
+    TWindowDC screen;
+    TMemoryDC memory(screen.Get());
+    GdiObject bitmap(CreateCompatibleBitmap(screen.Get(), size, size));
+    {
+        TSelectObject selected(memory.Get(), bitmap.Get());
+        RECT all{0, 0, size, size};
+        FillRect(memory.Get(), &all, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
+        DrawIconEx(memory.Get(), 0, 0, icon, size, size, 0, nullptr, DI_NORMAL);
+    }
+    return ReadBitmap(memory.Get(), static_cast<HBITMAP>(bitmap.Get()), size, size);
+}
+
 bool IsBlue(COLORREF c) { return GetBValue(c) > 160 && GetRValue(c) < 90 && GetGValue(c) < 90; }

@@ -39,5 +39,8 @@ TPixels WindowPixels(HWND window);
 // width x height.
 TPixels PrintedPixels(HWND window, int width, int height);
 
+// An icon drawn onto white at size x size.
+TPixels IconPixels(HICON icon, int size);
+
 // Whether a colour is clearly blue.
 bool IsBlue(COLORREF colour);

@@ -99,7 +99,7 @@ TEST_F(App, HandlerExceptionIsShownInTheDefaultBox)
         ASSERT_TRUE(seen.found);
         EXPECT_EQ(Narrow(seen.text), Narrow(c.text));
         EXPECT_EQ(seen.buttons, std::vector<std::wstring>{L"OK"});
-        EXPECT_TRUE(seen.hasIcon);
+        EXPECT_EQ(seen.icon, TIconKind::Error);
     }
     // The window survived its handler's failure.
     EXPECT_TRUE(IsWindow(form.Handle()));

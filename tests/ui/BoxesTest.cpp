@@ -99,7 +99,7 @@ TEST(MessageDialog, KindsButtonsAndAnswers)
         EXPECT_EQ(seen.buttons, c.shown) << c.what;
         EXPECT_EQ(Narrow(seen.defaultButton), "OK") << c.what;
         EXPECT_EQ(Narrow(seen.text), "本文 & そのまま") << c.what;
-        EXPECT_TRUE(seen.hasIcon) << c.what;
+        EXPECT_EQ(seen.icon, c.type == TMsgDlgType::Error ? TIconKind::Error : TIconKind::Information) << c.what;
     }
 }
 
