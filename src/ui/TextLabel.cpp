@@ -113,6 +113,14 @@ void TLabel::WndProc(TMessage& message)
         Paint(reinterpret_cast<HDC>(message.WParam));
         message.Result = 0;
         return;
+    // It always draws in its owner's font; it says so, and shows a new one when told of it.
+    case WM_GETFONT:
+        message.Result = reinterpret_cast<LRESULT>(owner_.Font());
+        return;
+    case WM_SETFONT:
+        if (message.LParam) InvalidateRect(Handle(), nullptr, TRUE);
+        message.Result = 0;
+        return;
     default:
         message.Result = TWindow::WndProc(message.Msg, message.WParam, message.LParam);
     }

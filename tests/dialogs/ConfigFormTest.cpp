@@ -5,6 +5,8 @@
 #include "dialogs/PEraseConfigForm.h"
 #include "support/BoxWatcher.h"
 #include "support/DialogDriver.h"
+#include "support/LayoutCheck.h"
+#include "support/Pixels.h"
 #include "support/TestSupport.h"
 #include "ui/Application.h"
 
@@ -77,46 +79,80 @@ TEST_F(ConfigDialog, OpensWithTheProcessorsStateInEitherRole)
     }
 }
 
-TEST_F(ConfigDialog, ControlsStandWhereTheLayoutSays)
+// The layout table, at 96 DPI and after moves to monitors of other scales and back.
+TEST_F(ConfigDialog, ControlsStandWhereTheLayoutSaysAtEveryScale)
 {
     auto form = Open();
-    struct Case {
-        HWND control;
-        RECT bounds;  // left, top, right, bottom at 96 DPI
+    const struct {
         const char* caption;
+        HWND control;
+    } captions[] = {
+        {"追加(&A)", form->btnAddChar->Handle()},
+        {"削除(&D)", form->btnDelChar->Handle()},
+        {"サブフォルダのファイルも検索して削除する", form->ckbRecurseSubDir->Handle()},
+        {"保存(&S)", form->btnSave->Handle()},
+        {"今回だけこの設定で削除(&T)", form->btnApplyThisTime->Handle()},
+        {"キャンセル(&C)", form->btnCancel->Handle()},
+        {"バージョン情報(&V)", form->btnAbout->Handle()},
+        {"ゴミ箱を使用して削除する", form->ckbUseRecycleBox->Handle()},
+        {"確認せずにポフッと削除する(慣れた人向け)", form->ckbNoInquiryBox->Handle()},
+        {"例. *.~*, *.tmp など", form->CLabel2->Handle()},
+        {"削除するファイルの検索条件を登録してください。", form->CLabel1->Handle()},
     };
-    const Case cases[] = {
-        {form->lbxEraseCharSet->Handle(), {4, 40, 189, 217}, ""},
-        {form->btnAddChar->Handle(), {194, 44, 269, 69}, "追加(&A)"},
-        {form->btnDelChar->Handle(), {194, 76, 269, 101}, "削除(&D)"},
-        {form->ckbRecurseSubDir->Handle(), {4, 220, 273, 237}, "サブフォルダのファイルも検索して削除する"},
-        {form->btnSave->Handle(), {8, 280, 113, 305}, "保存(&S)"},
-        {form->btnApplyThisTime->Handle(), {116, 280, 269, 305}, "今回だけこの設定で削除(&T)"},
-        {form->btnCancel->Handle(), {8, 312, 113, 337}, "キャンセル(&C)"},
-        {form->btnAbout->Handle(), {116, 312, 269, 337}, "バージョン情報(&V)"},
-        {form->ckbUseRecycleBox->Handle(), {4, 238, 273, 255}, "ゴミ箱を使用して削除する"},
-        {form->ckbNoInquiryBox->Handle(), {4, 256, 273, 273}, "確認せずにポフッと削除する(慣れた人向け)"},
-        {form->CLabel2->Handle(), {8, 24, 161, 41}, "例. *.~*, *.tmp など"},
+    for (const auto& c : captions) EXPECT_EQ(Narrow(WindowText(c.control)), c.caption);
+    TBounds label1 = form->ControlBounds(form->CLabel1->Handle());  // sized to its text
+    const std::vector<TRow> table = {
+        {"lbxEraseCharSet", form->lbxEraseCharSet->Handle(), {4, 40, 185, 177}},
+        {"btnAddChar", form->btnAddChar->Handle(), {194, 44, 75, 25}},
+        {"btnDelChar", form->btnDelChar->Handle(), {194, 76, 75, 25}},
+        {"ckbRecurseSubDir", form->ckbRecurseSubDir->Handle(), {4, 220, 269, 17}},
+        {"btnSave", form->btnSave->Handle(), {8, 280, 105, 25}},
+        {"btnApplyThisTime", form->btnApplyThisTime->Handle(), {116, 280, 153, 25}},
+        {"btnCancel", form->btnCancel->Handle(), {8, 312, 105, 25}},
+        {"btnAbout", form->btnAbout->Handle(), {116, 312, 153, 25}},
+        {"ckbUseRecycleBox", form->ckbUseRecycleBox->Handle(), {4, 238, 269, 17}},
+        {"ckbNoInquiryBox", form->ckbNoInquiryBox->Handle(), {4, 256, 269, 17}},
+        {"CLabel1", form->CLabel1->Handle(), {8, 8, label1.Width, label1.Height}},
+        {"CLabel2", form->CLabel2->Handle(), {8, 24, 153, 17}},
     };
-    for (const Case& c : cases) {
-        RECT r = BoundsInParent(c.control);
-        EXPECT_EQ(r.left, form->Scale(c.bounds.left)) << c.caption;
-        EXPECT_EQ(r.top, form->Scale(c.bounds.top)) << c.caption;
-        EXPECT_EQ(r.right, form->Scale(c.bounds.right)) << c.caption;
-        EXPECT_EQ(r.bottom, form->Scale(c.bounds.bottom)) << c.caption;
-        if (*c.caption) {
-            EXPECT_EQ(Narrow(WindowText(c.control)), c.caption);
-        }
+    for (UINT dpi : kDpis) {
+        SendDpiChanged(form->Handle(), dpi, {275, 345});
+        ExpectLaidOutAt(form->Handle(), dpi, {275, 345}, table);
     }
-    RECT label1 = BoundsInParent(form->CLabel1->Handle());
-    EXPECT_EQ(label1.left, form->Scale(8));
-    EXPECT_EQ(label1.top, form->Scale(8));
-    EXPECT_EQ(Narrow(form->CLabel1->Caption()), "削除するファイルの検索条件を登録してください。");
     EXPECT_FALSE(form->CLabel1->EvokeCustomMsgProc());
     EXPECT_FALSE(form->CLabel2->EvokeCustomMsgProc());
     // Push buttons draw their captions in blue.
     for (TButton* button : {form->btnAddChar.get(), form->btnSave.get(), form->btnCancel.get(), form->btnAbout.get()})
         EXPECT_GT(BluePixels(button->Handle()), 10) << Narrow(button->Caption());
+}
+
+// The list keeps its whole border where the example line above it touches it, and draws on the
+// button face like the rest of the dialog, at 96 and at 144 DPI.
+TEST_F(ConfigDialog, ListIsDrawnWholeOnTheButtonFace)
+{
+    auto form = Open();
+    for (UINT dpi : {96u, 144u, 96u}) {
+        SCOPED_TRACE(testing::Message() << "at " << dpi << " DPI");
+        SendDpiChanged(form->Handle(), dpi, {275, 345});
+        HWND list = form->lbxEraseCharSet->Handle();
+        TPixels pixels = WindowPixels(form->Handle());
+        // From the list's client coordinates (its frame included) to the picture's.
+        RECT frame{};
+        GetWindowRect(form->Handle(), &frame);
+        RECT bounds = BoundsInParent(list);
+        POINT origin{0, 0};
+        ClientToScreen(form->Handle(), &origin);
+        auto at = [&](int x, int y) { return pixels.At(origin.x - frame.left + x, origin.y - frame.top + y); };
+        // The example line (8, 24 / 153 x 17) overlaps the list's top border from 8 to 161; the
+        // border is the same there as beyond the line.
+        int labelRight = MulDiv(161, static_cast<int>(dpi), 96);
+        COLORREF border = at(labelRight + 5, bounds.top);
+        EXPECT_NE(border, GetSysColor(COLOR_BTNFACE));
+        for (int x = bounds.left + 2; x < labelRight; ++x) EXPECT_EQ(at(x, bounds.top), border) << "x " << x;
+        // Below the three conditions the list is empty: button face.
+        for (int x : {bounds.left + 20, (bounds.left + bounds.right) / 2})
+            EXPECT_EQ(at(x, bounds.bottom - 10), GetSysColor(COLOR_BTNFACE)) << "x " << x;
+    }
 }
 
 TEST_F(ConfigDialog, AddAsksUntilTheTextIsNeitherBlankNorListed)
