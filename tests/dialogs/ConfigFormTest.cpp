@@ -55,27 +55,33 @@ TEST_F(ConfigDialog, OpensWithTheProcessorsStateInEitherRole)
         bool applyEnabled;
     };
     for (const Case& c : {Case{true, "保存(&S)", false}, Case{false, "保存して削除(&S)", true}}) {
-        auto form = Open(c.configOnly);
-        EXPECT_EQ(Narrow(WindowText(form->Handle())), "ポフッと削除する条件の設定");
-        EXPECT_EQ(Listed(*form), (Strings{L"*.~*", L".#*.*", L"*.tmp"}));
-        EXPECT_EQ(form->lbxEraseCharSet->ItemIndex(), -1);
-        EXPECT_FALSE(form->btnDelChar->Enabled());
-        EXPECT_FALSE(form->ckbRecurseSubDir->Checked());
-        EXPECT_TRUE(form->ckbUseRecycleBox->Checked());
-        EXPECT_FALSE(form->ckbNoInquiryBox->Checked());
-        EXPECT_EQ(Narrow(form->btnSave->Caption()), c.save);
-        EXPECT_EQ(form->btnApplyThisTime->Enabled(), c.applyEnabled);
-        EXPECT_EQ(form->ConfigOnly(), c.configOnly);
-        SIZE client = form->ClientSize96();
-        EXPECT_EQ(client.cx, 275);
-        EXPECT_EQ(client.cy, 345);
-        // Fixed frame without system menu or close box.
-        LONG style = GetWindowLongW(form->Handle(), GWL_STYLE);
-        EXPECT_FALSE(style & (WS_SYSMENU | WS_THICKFRAME | WS_MINIMIZEBOX | WS_MAXIMIZEBOX));
-        EXPECT_TRUE(style & WS_CAPTION);
-        // Opening changed nothing in the processor.
-        EXPECT_EQ(EraseProcessor().SearchConditions, (Strings{L"*.~*", L".#*.*", L"*.tmp"}));
-        EXPECT_TRUE(EraseProcessor().UseRecycleBox);
+        for (const char* flags : {"010", "101", "100", "011"}) {
+            SCOPED_TRACE(flags);
+            Settings(L"*.~*;.#*.*;*.tmp", flags);
+            auto form = Open(c.configOnly);
+            EXPECT_EQ(Narrow(WindowText(form->Handle())), "ポフッと削除する条件の設定");
+            EXPECT_EQ(Listed(*form), (Strings{L"*.~*", L".#*.*", L"*.tmp"}));
+            EXPECT_EQ(form->lbxEraseCharSet->ItemIndex(), -1);
+            EXPECT_FALSE(form->btnDelChar->Enabled());
+            EXPECT_EQ(form->ckbRecurseSubDir->Checked(), flags[0] == '1');
+            EXPECT_EQ(form->ckbUseRecycleBox->Checked(), flags[1] == '1');
+            EXPECT_EQ(form->ckbNoInquiryBox->Checked(), flags[2] == '1');
+            EXPECT_EQ(Narrow(form->btnSave->Caption()), c.save);
+            EXPECT_EQ(form->btnApplyThisTime->Enabled(), c.applyEnabled);
+            EXPECT_EQ(form->ConfigOnly(), c.configOnly);
+            SIZE client = form->ClientSize96();
+            EXPECT_EQ(client.cx, 275);
+            EXPECT_EQ(client.cy, 345);
+            // Fixed frame without system menu or close box.
+            LONG style = GetWindowLongW(form->Handle(), GWL_STYLE);
+            EXPECT_FALSE(style & (WS_SYSMENU | WS_THICKFRAME | WS_MINIMIZEBOX | WS_MAXIMIZEBOX));
+            EXPECT_TRUE(style & WS_CAPTION);
+            // Opening changed nothing in the processor.
+            EXPECT_EQ(EraseProcessor().SearchConditions, (Strings{L"*.~*", L".#*.*", L"*.tmp"}));
+            EXPECT_EQ(EraseProcessor().RecurseSubDir, flags[0] == '1');
+            EXPECT_EQ(EraseProcessor().UseRecycleBox, flags[1] == '1');
+            EXPECT_EQ(EraseProcessor().NoInquiryBox, flags[2] == '1');
+        }
     }
 }
 

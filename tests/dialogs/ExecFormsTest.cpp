@@ -100,6 +100,69 @@ TEST_F(ExecDialogs, ChooseConditionOpensWithAnEmptyConditionPicked)
     EXPECT_TRUE(form.btnOK->Enabled());
 }
 
+// Either cleanup dialog, through what both have.
+struct CleanupDialog {
+    std::unique_ptr<TForm> form;
+    TCheckBox* recurse;
+    TCheckBox* recycle;
+    TButton* config;
+};
+CleanupDialog OpenCleanupDialog(bool confirmAll)
+{
+    if (confirmAll) {
+        auto simple = std::make_unique<T_frmSimpleExec>();
+        CleanupDialog d{nullptr, simple->ckbRecurseSubDir.get(), simple->ckbUseRecycleBox.get(), simple->btnConfig.get()};
+        d.form = std::move(simple);
+        d.form->Show();
+        return d;
+    }
+    auto select = std::make_unique<T_frmSelectExec>();
+    CleanupDialog d{nullptr, select->ckbRecurseSubDir.get(), select->ckbUseRecycleBox.get(), select->btnConfig.get()};
+    d.form = std::move(select);
+    d.form->Show();
+    return d;
+}
+
+// Both boxes open with the processor's options and write every click through to it at once;
+// nothing reaches the settings file.
+TEST_F(ExecDialogs, BoxesOpenWithTheProcessorsOptionsAndWriteEachClickThrough)
+{
+    for (bool confirmAll : {true, false}) {
+        for (const char* flags : {"101", "010", "000", "110"}) {
+            SCOPED_TRACE(testing::Message() << (confirmAll ? "confirm-all " : "choose-condition ") << flags);
+            Settings(L"*.~*", flags);
+            bool recurse = flags[0] == '1';
+            bool recycle = flags[1] == '1';
+            CleanupDialog d = OpenCleanupDialog(confirmAll);
+            EXPECT_EQ(d.recurse->Checked(), recurse);
+            EXPECT_EQ(d.recycle->Checked(), recycle);
+            Click(d.recycle->Handle());
+            EXPECT_EQ(EraseProcessor().UseRecycleBox, !recycle);
+            EXPECT_EQ(EraseProcessor().RecurseSubDir, recurse);
+            Click(d.recurse->Handle());
+            EXPECT_EQ(EraseProcessor().RecurseSubDir, !recurse);
+            Click(d.recycle->Handle());
+            EXPECT_EQ(EraseProcessor().UseRecycleBox, recycle);
+            EXPECT_EQ(ReadBytes(dir_ / L"PEConfig.ini"), SettingsText(L"*.~*", flags));
+        }
+    }
+}
+
+// The run takes the picked condition, not the first, with the options the boxes set.
+TEST_F(ExecDialogs, ChooseConditionRunsThePickedConditionWithItsBoxes)
+{
+    Settings(L"*.~*;.#*.*;*.tmp", "000");
+    MakeTree(Target(), {L"a.~x", L".#b.c", L"c.tmp", L"sub\\d.tmp", L"sub\\e.~x"});
+    T_frmSelectExec form;
+    form.Show();
+    form.cbxConditions->SetItemIndex(2);
+    Click(form.ckbRecurseSubDir->Handle());
+    Click(form.btnOK->Handle());
+    EXPECT_EQ(ListTree(Target()), (Strings{L".#b.c", L"a.~x", L"sub\\", L"sub\\e.~x"}));
+    EXPECT_FALSE(form.Visible());
+    RemoveTree(Target());
+}
+
 // The options the settings dialog hands over show in the boxes afterwards; no-confirmation
 // switched on there starts the run of the confirm-all dialog at once, never that of the
 // choose-condition dialog.
@@ -113,33 +176,23 @@ TEST_F(ExecDialogs, AfterTheSettingsDialogOnlyConfirmAllRunsAtOnce)
     for (const Case& c : {Case{"confirm-all", true, true}, Case{"choose-condition", false, false}}) {
         Settings(L"*.~*;.#*.*;*.tmp", "000");
         MakeTree(Target(), {L"a.~x", L"keep.txt", L"sub\\b.~x"});
-        std::unique_ptr<TForm> form;
-        TCheckBox* recurse = nullptr;
-        TButton* config = nullptr;
-        if (c.confirmAll) {
-            auto simple = std::make_unique<T_frmSimpleExec>();
-            recurse = simple->ckbRecurseSubDir.get();
-            config = simple->btnConfig.get();
-            form = std::move(simple);
-        } else {
-            auto select = std::make_unique<T_frmSelectExec>();
-            recurse = select->ckbRecurseSubDir.get();
-            config = select->btnConfig.get();
-            form = std::move(select);
-        }
-        form->Show();
+        EmptyTrash();
+        CleanupDialog d = OpenCleanupDialog(c.confirmAll);
         BoxAnswer answer{kSettingsDialog, L"今回だけこの設定で削除(&T)"};
         answer.before = [](HWND settings) {
             PressChild(settings, L"サブフォルダのファイルも検索して削除する");
+            PressChild(settings, L"ゴミ箱を使用して削除する");
             PressChild(settings, L"確認せずにポフッと削除する(慣れた人向け)");
         };
         BoxWatcher watcher({answer});
-        Click(config->Handle());
+        Click(d.config->Handle());
         ASSERT_TRUE(watcher.Seen().found) << c.what;
         EXPECT_TRUE(EraseProcessor().RecurseSubDir) << c.what;
+        EXPECT_TRUE(EraseProcessor().UseRecycleBox) << c.what;
         EXPECT_TRUE(EraseProcessor().NoInquiryBox) << c.what;
-        EXPECT_TRUE(recurse->Checked()) << c.what;
-        EXPECT_EQ(form->Visible(), !c.ranAtOnce) << c.what;
+        EXPECT_TRUE(d.recurse->Checked()) << c.what;
+        EXPECT_TRUE(d.recycle->Checked()) << c.what;
+        EXPECT_EQ(d.form->Visible(), !c.ranAtOnce) << c.what;
         Strings left = c.ranAtOnce ? Strings{L"keep.txt", L"sub\\"} : Strings{L"a.~x", L"keep.txt", L"sub\\", L"sub\\b.~x"};
         EXPECT_EQ(ListTree(Target()), left) << c.what;
         // The settings file is never written by these dialogs.

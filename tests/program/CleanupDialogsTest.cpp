@@ -129,11 +129,11 @@ TEST_F(CleanupDialogs, ChooseConditionCleansWithThePickedConditionOnly)
     PressKeyIn(dialog, VK_TAB);
     PressKeyIn(dialog, VK_TAB);
     PressKeyIn(dialog, VK_TAB);
-    Pick(dialog, 0);
+    Pick(dialog, 2);
     EXPECT_TRUE(WaitFor([&] { return Enabled(dialog, L"&OK"); }));
     Press(dialog, L"&OK");
     EXPECT_EQ(program->Wait(), 0);
-    EXPECT_EQ(ListTree(Work()), (Paths{L".#lock.txt", L"c.tmp", L"keep.txt", L"sub\\", L"sub\\keep.c"}));
+    EXPECT_EQ(ListTree(Work()), (Paths{L".#lock.txt", L"a.~cpp", L"keep.txt", L"sub\\", L"sub\\b.~h", L"sub\\keep.c"}));
     ExpectSettingsUntouched();
 }
 
