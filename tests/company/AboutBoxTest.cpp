@@ -23,6 +23,7 @@ struct Seen {
     bool regShown = false, regEnabled = false, contactShown = false, contactEnabled = false;
     bool productBold = false;
     RECT productLabel{}, contact{}, memo{}, close{};
+    RECT frame{};  // on the screen, as it opened
 };
 
 // Shows the about box; a second thread waits for it, reads it, then does finish (closing it).
@@ -58,9 +59,9 @@ Seen ShowAndRead(TCAboutForm& about, const std::function<void(HWND)>& finish)
         seen.contactShown = IsWindowVisible(item(Ids::idContactSite));
         seen.contactEnabled = IsWindowEnabled(item(Ids::idContactSite));
         seen.productLabel = BoundsInParent(item(Ids::idProductName));
+        GetWindowRect(window, &seen.frame);
         // A DPI change lays the window out again; the product name stays bold.
-        RECT frame{};
-        GetWindowRect(window, &frame);
+        RECT frame = seen.frame;
         SendMessageW(window, WM_DPICHANGED, MAKEWPARAM(96, 96), reinterpret_cast<LPARAM>(&frame));
         LOGFONTW font{};
         GetObjectW(reinterpret_cast<HFONT>(SendMessageW(item(Ids::idProductName), WM_GETFONT, 0, 0)), sizeof(font), &font);
@@ -176,6 +177,14 @@ TEST(AboutBox, LayoutRules)
          [](const Seen& s) {
              EXPECT_TRUE(s.regShown);
              EXPECT_FALSE(s.regEnabled);
+         }},
+        {"no appendix and width 600: centred on the screen at the size it opens with",
+         [](TCAboutForm& a) { a.Width = 600; },
+         [](const Seen& s) {
+             EXPECT_EQ(s.client.cx, 600);
+             EXPECT_EQ(s.client.cy, 107);
+             EXPECT_NEAR((s.frame.left + s.frame.right) / 2.0, GetSystemMetrics(SM_CXSCREEN) / 2.0, 1);
+             EXPECT_NEAR((s.frame.top + s.frame.bottom) / 2.0, GetSystemMetrics(SM_CYSCREEN) / 2.0, 1);
          }},
         {"width 600 moves the buttons and widens the memo",
          [](TCAboutForm& a) {

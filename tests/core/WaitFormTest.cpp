@@ -7,6 +7,7 @@
 
 #include "core/PEraseWaitDlg.h"
 #include "base/Handles.h"
+#include "support/LayoutCheck.h"
 #include "support/Pixels.h"
 #include "support/TestSupport.h"
 #include "ui/Application.h"
@@ -39,33 +40,38 @@ TEST_F(WaitWindow, IsOneBorderlessTopmostWindowCreatedHidden)
     EXPECT_EQ(GetWindow(form.Handle(), GW_OWNER), Application().Handle());
 }
 
-TEST_F(WaitWindow, LayoutAndTexts)
+TEST_F(WaitWindow, LayoutAndTextsAtEveryScale)
 {
     T_frmWait& form = WaitForm();
     form.ShowWait();
-    RECT client{};
-    GetClientRect(form.Handle(), &client);
-    EXPECT_EQ(client.right, form.Scale(312));
-    EXPECT_EQ(client.bottom, form.Scale(88));
     RECT frame{};
     GetWindowRect(form.Handle(), &frame);
     EXPECT_NEAR((frame.left + frame.right) / 2, GetSystemMetrics(SM_CXSCREEN) / 2, 1);
     EXPECT_NEAR((frame.top + frame.bottom) / 2, GetSystemMetrics(SM_CYSCREEN) / 2, 1);
-
-    EXPECT_TRUE(BoundsInParent(form.Panel1->Handle()) == (RECT{0, 0, form.Scale(312), form.Scale(88)}));
-    EXPECT_TRUE(form.Panel1->InnerRect() == (RECT{2, 2, form.Scale(312) - 2, form.Scale(88) - 2}));
     EXPECT_EQ(Narrow(WindowText(form.Label1)), "ファイル削除中... しばらくお待ちください。");
-    RECT label = BoundsInParent(form.Label1);
-    EXPECT_EQ(label.left, form.Scale(12));
-    EXPECT_EQ(label.top, form.Scale(8));
     EXPECT_EQ(GetParent(form.Label1), form.Panel1->Handle());
-    // The animation fills its area at (2, 26), 308 x 60, and shows the clip centred.
+    // The animation fills its area and shows the clip centred.
     HWND host = GetParent(form.aniErasing->Handle());
-    EXPECT_TRUE(BoundsInParent(host) == (RECT{form.Scale(2), form.Scale(26), form.Scale(310), form.Scale(86)}));
     EXPECT_EQ(GetParent(host), form.Panel1->Handle());
     LONG style = GetWindowLongW(form.aniErasing->Handle(), GWL_STYLE);
     EXPECT_TRUE(style & ACS_CENTER);
     EXPECT_TRUE(style & ACS_TRANSPARENT);
+    TBounds label = form.ControlBounds(form.Label1);  // sized to its text
+    const std::vector<TRow> table = {
+        {"Panel1", form.Panel1->Handle(), {0, 0, 312, 88}, false},
+        {"Label1", form.Label1, {12, 8, label.Width, label.Height}},
+        {"aniErasing", host, {2, 26, 308, 60}, false},
+    };
+    for (UINT dpi : kDpis) {
+        SendDpiChanged(form.Handle(), dpi, {312, 88});
+        ExpectLaidOutAt(form.Handle(), dpi, {312, 88}, table);
+        // The inner area of the panel: inside its two one-pixel bevels.
+        RECT inner = form.Panel1->InnerRect();
+        EXPECT_TRUE(inner == (RECT{2, 2, MulDiv(312, static_cast<int>(dpi), 96) - 2, MulDiv(88, static_cast<int>(dpi), 96) - 2}));
+        RECT clip{};
+        GetClientRect(form.aniErasing->Handle(), &clip);
+        EXPECT_EQ(clip.right, MulDiv(308, static_cast<int>(dpi), 96));
+    }
 }
 
 TEST_F(WaitWindow, DoubleBevelIsDrawn)

@@ -8,11 +8,13 @@
 #include "ui/Layout.h"
 
 // A row of a layout table: a child window and its place at 96 DPI. A height of 0 leaves the
-// height unchecked (a drop-down list, whose window holds its dropped list too).
+// height unchecked (a drop-down list, whose window holds its dropped list too). A window that
+// draws no text (a panel, the animation) has no font to check.
 struct TRow {
     const char* name;
     HWND window;
     TBounds bounds96;
+    bool drawsText = true;
 };
 
 // Sends WM_DPICHANGED for dpi: the DPI in wParam, and in lParam the suggested rectangle, which
