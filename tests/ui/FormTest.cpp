@@ -2,10 +2,12 @@
 
 #include <thread>
 
+#include "base/Exception.h"
 #include "support/TestSupport.h"
 #include "ui/Application.h"
 #include "ui/Button.h"
 #include "ui/Form.h"
+#include "ui/TextLabel.h"
 #include "ui/Window.h"
 
 namespace {
@@ -86,6 +88,43 @@ TEST(Forms, CloseBoxEndsTheModalShow)
     dialog.ShowModal();
     closer.join();
     EXPECT_FALSE(dialog.Visible());
+}
+
+// A child leaves the form's layout when it is destroyed, whatever made it, so a later layout
+// or DPI change never reaches a window that is gone.
+TEST(Forms, AChildLeavesTheLayoutWhenDestroyed)
+{
+    Sample form;
+    auto label = std::make_unique<TLabel>(form, nullptr, 10, 10, L"ラベル");
+    HWND labelHandle = label->Handle();
+    HWND raw = form.AddControl(L"STATIC", L"x", WS_VISIBLE, 0, form.Handle(), {10, 30, 50, 12});
+    HWND button = form.action->Handle();
+    for (HWND child : {labelHandle, raw, button}) EXPECT_NE(form.ControlBounds(child), TBounds{});
+    label.reset();
+    DestroyWindow(raw);
+    form.action.reset();
+    for (HWND child : {labelHandle, raw, button}) EXPECT_EQ(form.ControlBounds(child), TBounds{});
+    EXPECT_EQ(form.FindControl(GetDlgCtrlID(form.cancel->Handle())), form.cancel.get());
+    form.SetClientSize(600, 300);
+    EXPECT_EQ(BoundsInParent(form.cancel->Handle()).left, form.Scale(440));
+}
+
+// A system call that fails is reported with the system's own text for its error.
+TEST(Forms, AControlThatCannotBeCreatedIsReportedWithTheSystemsReason)
+{
+    Sample form;
+    try {
+        form.AddControl(L"NoSuchWindowClass", L"", WS_VISIBLE, 0, form.Handle(), {0, 0, 10, 10});
+        FAIL() << "no exception";
+    } catch (const EOSError& e) {
+        // Windows says ERROR_CANNOT_FIND_WND_CLASS, Wine ERROR_CLASS_DOES_NOT_EXIST.
+        EXPECT_TRUE(e.Code() == ERROR_CANNOT_FIND_WND_CLASS || e.Code() == ERROR_CLASS_DOES_NOT_EXIST) << e.Code();
+        std::wstring reason = SystemErrorText(e.Code());
+        EXPECT_FALSE(reason.empty());
+        EXPECT_NE(reason.back(), L'\n');
+        EXPECT_NE(e.Message().find(L"NoSuchWindowClass"), std::wstring::npos) << Narrow(e.Message());
+        EXPECT_NE(e.Message().find(reason), std::wstring::npos) << Narrow(e.Message());
+    }
 }
 
 }  // namespace
