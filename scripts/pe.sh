@@ -3,7 +3,8 @@
 #   scripts/pe.sh run [ARGS...]   build, then start PofuttoErase.exe with ARGS
 #   scripts/pe.sh test            build, then run every test
 #   scripts/pe.sh bench [FILES]   build, then run the cleanup benchmark (scripts/bench.sh)
-#   scripts/pe.sh screens         build, then photograph every window into docs/screens
+#   scripts/pe.sh screens         build, then photograph every window into docs/screens, at 96
+#                                 and (docs/screens/144dpi) at 144 DPI
 # Installs what is missing (as root), keeps its Wine prefix in build/, and is quiet unless
 # something fails.
 set -euo pipefail
@@ -99,6 +100,23 @@ prepare_prefix() {
   echo "$digest" >"$WINEPREFIX/.ready"
 }
 
+# A copy of the prefix that draws at another scale (its LogPixels), made inside the display.
+# The large, only-read system folder is hard-linked; the rest is copied.
+scaled_prefix() {  # $1: the DPI
+  local copy="$build/wine-${1}dpi" marker
+  marker="$(cat "$WINEPREFIX/.ready")-$1"
+  [ "$(cat "$copy/.ready" 2>/dev/null)" = "$marker" ] && return
+  rm -rf "$copy"
+  mkdir -p "$copy/drive_c"
+  cp -a "$WINEPREFIX"/*.reg "$WINEPREFIX/.update-timestamp" "$WINEPREFIX/dosdevices" "$copy/"
+  for entry in "$WINEPREFIX/drive_c"/*; do
+    if [ "$(basename "$entry")" = windows ]; then cp -al "$entry" "$copy/drive_c/"; else cp -a "$entry" "$copy/drive_c/"; fi
+  done
+  WINEPREFIX="$copy" wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$1" /f >/dev/null 2>&1
+  WINEPREFIX="$copy" wineserver -w
+  echo "$marker" >"$copy/.ready"
+}
+
 with_display() {
   if [ -n "${DISPLAY:-}" ]; then "$@"; else xvfb-run -a -s "-screen 0 1024x768x24" "$@"; fi
 }
@@ -132,8 +150,15 @@ case "$mode" in
     ;;
   screens)
     install_missing; mkdir -p "$build"; compile all screens; prepare_prefix
-    mkdir -p "$root/docs/screens"
-    with_display bash "$root/scripts/pe.sh" _wine "$build/screens.exe" "$root/docs/screens" </dev/null
+    with_display bash "$root/scripts/pe.sh" _screens </dev/null
+    ;;
+  _screens)  # inside the display: the pictures at 96 DPI, then at 144 DPI (150 %)
+    mkdir -p "$root/docs/screens/144dpi"
+    wine "$build/screens.exe" "$root/docs/screens"
+    wineserver -k >/dev/null 2>&1 || true
+    scaled_prefix 144
+    WINEPREFIX="$build/wine-144dpi" wine "$build/screens.exe" "$root/docs/screens/144dpi"
+    WINEPREFIX="$build/wine-144dpi" wineserver -k >/dev/null 2>&1 || true
     ;;
   _ctest)  # inside the display that test set up
     run_tests "$@"

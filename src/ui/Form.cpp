@@ -7,6 +7,7 @@
 #include "ui/Application.h"
 #include "ui/Button.h"
 #include "ui/Control.h"
+#include "ui/DeviceContext.h"
 #include "ui/ModalLoop.h"
 
 namespace {
@@ -106,13 +107,27 @@ void TForm::ChangeDpi(UINT dpi, const RECT& bounds)
     // Only now, when no child holds them any more, do the old fonts go.
 }
 
+TBounds TForm::PlaceFor(const TChild& child) const
+{
+    TBounds at = ScaleToDpi(
+        AnchoredBounds(child.bounds96, child.anchors, {style_.ClientWidth, style_.ClientHeight}, ClientSize96()),
+        Dpi());
+    if (child.fitText) {
+        TWindowDC dc(child.handle);
+        TSelectObject font(dc.Get(), fonts_->Get(child.bold));
+        std::wstring text = WindowText(child.handle);
+        RECT r{};
+        DrawTextW(dc.Get(), text.c_str(), static_cast<int>(text.size()), &r, DT_CALCRECT | DT_SINGLELINE | DT_NOPREFIX);
+        at.Width = r.right;
+        at.Height = r.bottom;
+    }
+    return at;
+}
+
 // Places every child from its designed bounds by its anchors, for the client area as it is now.
 void TForm::LayOut()
 {
-    SIZE design{style_.ClientWidth, style_.ClientHeight};
-    SIZE now = ClientSize96();
-    for (const TChild& child : children_)
-        MoveTo(child.handle, ScaleToDpi(AnchoredBounds(child.bounds96, child.anchors, design, now), Dpi()));
+    for (const TChild& child : children_) MoveTo(child.handle, PlaceFor(child));
 }
 
 HWND TForm::AddControl(const wchar_t* className, const std::wstring& text, DWORD style, DWORD exStyle,
@@ -139,10 +154,17 @@ void TForm::Place(HWND child, TBounds bounds96, unsigned anchors)
         // A child of another thread (the animation's) is forgotten by its owner instead.
         SetWindowSubclass(child, &TForm::ChildProc, kChildSubclassId, reinterpret_cast<DWORD_PTR>(this));
     }
-    MoveTo(child, ScaleToDpi(AnchoredBounds(bounds96, anchors, {style_.ClientWidth, style_.ClientHeight},
-                                            ClientSize96()),
-                             Dpi()));
-    SendMessageW(child, WM_SETFONT, reinterpret_cast<WPARAM>(fonts_->Get(Find(child)->bold)), FALSE);
+    const TChild& placed = *Find(child);
+    SendMessageW(child, WM_SETFONT, reinterpret_cast<WPARAM>(fonts_->Get(placed.bold)), FALSE);
+    MoveTo(child, PlaceFor(placed));
+}
+
+void TForm::FitToText(HWND child, bool fit)
+{
+    if (TChild* known = Find(child)) {
+        known->fitText = fit;
+        MoveTo(child, PlaceFor(*known));
+    }
 }
 
 void TForm::MoveControl(HWND child, TBounds bounds96)
@@ -161,6 +183,7 @@ void TForm::SetControlBold(HWND child)
     if (TChild* known = Find(child)) {
         known->bold = true;
         SendMessageW(child, WM_SETFONT, reinterpret_cast<WPARAM>(fonts_->Get(true)), TRUE);
+        MoveTo(child, PlaceFor(*known));
     }
 }
 

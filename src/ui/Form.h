@@ -75,6 +75,10 @@ public:
     void Place(HWND child, TBounds bounds96, unsigned anchors = kDefaultAnchors);
     // Moves a child to new 96-DPI bounds (its anchors then keep those).
     void MoveControl(HWND child, TBounds bounds96);
+    // Sizes a child to its text in the font it draws with, at every DPI (a font does not scale
+    // exactly with the DPI, so the text is measured where it is drawn); its bounds then say
+    // where it stands.
+    void FitToText(HWND child, bool fit = true);
     // The 96-DPI bounds a child is laid out at (empty for one the form does not place).
     TBounds ControlBounds(HWND child) const;
     // Takes a child out of the layout; its destruction does so by itself.
@@ -108,7 +112,10 @@ private:
         unsigned anchors;
         bool bold = false;
         TControl* control = nullptr;
+        bool fitText = false;
     };
+    // Where a child goes for the client area as it is now, at the form's DPI.
+    TBounds PlaceFor(const TChild& child) const;
     TChild* Find(HWND child);
     const TChild* Find(HWND child) const;
     // Sizes the window for a client area of the given 96-DPI size at the form's DPI.

@@ -53,8 +53,10 @@ SIZE MeasureWrapped(const std::wstring& caption, int maxWidth96)
 HWND CreateLabel(TForm& form, HWND parent, const std::wstring& caption, int left96, int top96, unsigned anchors)
 {
     SIZE size = MeasureCaption(caption);
-    return form.AddControl(L"STATIC", caption, WS_VISIBLE | SS_LEFT | SS_NOPREFIX, 0, parent,
-                           {left96, top96, size.cx, size.cy}, anchors);
+    HWND label = form.AddControl(L"STATIC", caption, WS_VISIBLE | SS_LEFT | SS_NOPREFIX, 0, parent,
+                                 {left96, top96, size.cx, size.cy}, anchors);
+    form.FitToText(label);
+    return label;
 }
 
 void SetLabelCaption(TForm& form, HWND label, const std::wstring& caption, bool bold)

@@ -55,6 +55,7 @@ void TLabel::AdjustSize()
         bounds96_.Height = size.cy;
     }
     owner_.Place(Handle(), bounds96_);
+    owner_.FitToText(Handle(), autoSize_);
 }
 
 int TLabel::Width() const

@@ -310,14 +310,13 @@ TEST_F(ExecDialogs, ControlsStandWhereTheLayoutSaysAtEveryScale)
     {
         T_frmSimpleExec form;
         form.Show();
-        TBounds label1 = form.ControlBounds(form.Label1);  // sized to its text
         const std::vector<TRow> table = {
             {"ckbRecurseSubDir", form.ckbRecurseSubDir->Handle(), {4, 26, 249, 17}},
             {"btnOK", form.btnOK->Handle(), {8, 68, 125, 29}},
             {"btnCancel", form.btnCancel->Handle(), {140, 68, 125, 29}},
             {"btnConfig", form.btnConfig->Handle(), {272, 68, 125, 29}},
             {"ckbUseRecycleBox", form.ckbUseRecycleBox->Handle(), {4, 44, 249, 17}},
-            {"Label1", form.Label1, {8, 8, label1.Width, label1.Height}},
+            {"Label1", form.Label1, {8, 8, 0, 0}},
         };
         for (UINT dpi : kDpis) {
             SendDpiChanged(form.Handle(), dpi, {404, 103});
@@ -327,8 +326,6 @@ TEST_F(ExecDialogs, ControlsStandWhereTheLayoutSaysAtEveryScale)
     {
         T_frmSelectExec form;
         form.Show();
-        TBounds label1 = form.ControlBounds(form.Label1);
-        TBounds label2 = form.ControlBounds(form.Label2);
         const std::vector<TRow> table = {
             {"ckbRecurseSubDir", form.ckbRecurseSubDir->Handle(), {4, 52, 249, 17}},
             {"btnOK", form.btnOK->Handle(), {8, 114, 125, 25}},
@@ -336,8 +333,8 @@ TEST_F(ExecDialogs, ControlsStandWhereTheLayoutSaysAtEveryScale)
             {"btnConfig", form.btnConfig->Handle(), {272, 114, 125, 25}},
             {"cbxConditions", form.cbxConditions->Handle(), {8, 28, 389, 0}},
             {"ckbUseRecycleBox", form.ckbUseRecycleBox->Handle(), {4, 70, 249, 17}},
-            {"Label1", form.Label1, {8, 8, label1.Width, label1.Height}},
-            {"Label2", form.Label2, {8, 97, label2.Width, label2.Height}},
+            {"Label1", form.Label1, {8, 8, 0, 0}},
+            {"Label2", form.Label2, {8, 97, 0, 0}},
         };
         for (UINT dpi : kDpis) {
             SendDpiChanged(form.Handle(), dpi, {406, 149});

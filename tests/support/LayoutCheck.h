@@ -8,7 +8,8 @@
 #include "ui/Layout.h"
 
 // A row of a layout table: a child window and its place at 96 DPI. A height of 0 leaves the
-// height unchecked (a drop-down list, whose window holds its dropped list too). A window that
+// height unchecked (a drop-down list, whose window holds its dropped list too); a width of 0
+// too stands for "sized to its text": it must hold its text in its font. A window that
 // draws no text (a panel, the animation) has no font to check.
 struct TRow {
     const char* name;
