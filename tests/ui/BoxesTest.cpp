@@ -4,6 +4,7 @@
 
 #include "support/BoxWatcher.h"
 #include "support/TestSupport.h"
+#include "ui/DeviceContext.h"
 #include "ui/Form.h"
 #include "ui/InputBox.h"
 #include "ui/Label.h"
@@ -15,26 +16,19 @@ namespace {
 // The program's font at 96 DPI in a screen DC, for measuring.
 class FontDC {
 public:
-    FontDC() : dc_(GetDC(nullptr)), font_(CreateProgramFont(96)) { old_ = SelectObject(dc_, font_.Get()); }
-    ~FontDC()
-    {
-        SelectObject(dc_, old_);
-        ReleaseDC(nullptr, dc_);
-    }
-    FontDC(const FontDC&) = delete;
-    FontDC& operator=(const FontDC&) = delete;
-    HDC Get() const { return dc_; }
+    FontDC() : fonts_(96), font_(screen_.Get(), fonts_.Get(false)) {}
+    HDC Get() const { return screen_.Get(); }
     int Width(const std::wstring& text) const
     {
         SIZE size{};
-        GetTextExtentPoint32W(dc_, text.c_str(), static_cast<int>(text.size()), &size);
+        GetTextExtentPoint32W(Get(), text.c_str(), static_cast<int>(text.size()), &size);
         return size.cx;
     }
 
 private:
-    HDC dc_;
-    GdiObject font_;
-    HGDIOBJ old_;
+    TWindowDC screen_;
+    TProgramFonts fonts_;
+    TSelectObject font_;
 };
 
 TEST(WrapText, BreaksAtBlanksElseInsideWordsAndAtEveryLineBreak)
