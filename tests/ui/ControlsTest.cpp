@@ -1,10 +1,15 @@
 #include <gtest/gtest.h>
 
+#include <tlhelp32.h>
+
 #include <memory>
 
 #include "support/BoxWatcher.h"
 #include "support/DialogDriver.h"
 #include "support/TestSupport.h"
+#include "base/Exception.h"
+#include "base/Handles.h"
+#include "ui/Animate.h"
 #include "ui/Application.h"
 #include "ui/Button.h"
 #include "ui/CheckBox.h"
@@ -145,6 +150,31 @@ TEST(Form, BottomAnchoredControlsSpreadInProportion)
         // The list (left and top) stays.
         EXPECT_EQ(BoundsInParent(panel.list->Handle()).left, panel.Scale(8));
     }
+}
+
+// An animation whose player cannot make its windows (here: its parent is gone) says why, and its
+// player thread has ended before the failure reaches the caller.
+TEST(Animation, APlayerThatCannotStartIsReportedAfterItHasEnded)
+{
+    Panel form;
+    HWND gone = form.AddControl(L"STATIC", L"", WS_VISIBLE, 0, form.Handle(), {0, 0, 10, 10});
+    DestroyWindow(gone);
+    auto threads = [] {
+        int count = 0;
+        FileHandle snapshot(CreateToolhelp32Snapshot(TH32CS_SNAPTHREAD, 0));
+        THREADENTRY32 entry{sizeof(entry)};
+        for (BOOL more = Thread32First(snapshot.Get(), &entry); more; more = Thread32Next(snapshot.Get(), &entry))
+            count += entry.th32OwnerProcessID == GetCurrentProcessId();
+        return count;
+    };
+    int before = threads();
+    try {
+        TAnimate animation(form, gone, {0, 0, 100, 50}, {GetModuleHandleW(nullptr), MAKEINTRESOURCEW(100)}, 0, 23);
+        FAIL() << "the player started on a parent that is gone";
+    } catch (const EOSError& e) {
+        EXPECT_NE(e.Message().find(L"アニメーション"), std::wstring::npos) << Narrow(e.Message());
+    }
+    EXPECT_EQ(threads(), before);
 }
 
 }  // namespace
