@@ -40,11 +40,15 @@ run_one() {  # $1: method, $2: folder
   cp -a "$2/master" "$copy"
   sync
   target=$(dos "$copy")
+  # Every path is converted before the clock starts: a conversion is a Wine process of its own.
+  local program floor
+  program=$(dos "$2/bin/PofuttoErase.exe")
+  floor=$(dos "$2/bin/bench_floor.exe")
   start=$(date +%s.%N)
   case "$1" in
-    pofutto) /usr/bin/time -f %M -o "$2/rss" wine "$(dos "$2/bin/PofuttoErase.exe")" RevorErase "$target" ;;
+    pofutto) /usr/bin/time -f %M -o "$2/rss" wine "$program" RevorErase "$target" ;;
     del) /usr/bin/time -f %M -o "$2/rss" wine cmd /c del /s /q "$target\\*.~*" "$target\\.#*.*" >/dev/null 2>&1 ;;
-    floor) /usr/bin/time -f %M -o "$2/rss" wine "$(dos "$2/bin/bench_floor.exe")" "$target" ;;
+    floor) /usr/bin/time -f %M -o "$2/rss" wine "$floor" "$target" ;;
   esac
   end=$(date +%s.%N)
   rss=$(tail -n 1 "$2/rss")

@@ -1,7 +1,5 @@
 #include "core/FileOps.h"
 
-#include <shellapi.h>
-
 #include "base/Handles.h"
 
 std::wstring AbsolutePath(const std::wstring& path)
@@ -48,15 +46,20 @@ std::wstring JoinPath(const std::wstring& folder, const std::wstring& name)
     return !folder.empty() && folder.back() == L'\\' ? folder + name : folder + L'\\' + name;
 }
 
-std::wstring FinalPath(const std::wstring& path)
+bool PlatformHidesFileLinks()
 {
-    FileHandle file(CreateFileW(ApiPath(path).c_str(), FILE_READ_ATTRIBUTES,
-                                FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr, OPEN_EXISTING,
-                                FILE_FLAG_BACKUP_SEMANTICS | FILE_FLAG_OPEN_REPARSE_POINT, nullptr));
-    if (!file) return {};
+    static const bool hides = GetProcAddress(GetModuleHandleW(L"ntdll.dll"), "wine_get_version") != nullptr;
+    return hides;
+}
+
+namespace {
+
+// The final path of an open file or folder, or the empty text.
+std::wstring FinalPathOf(HANDLE file)
+{
     std::wstring final(MAX_PATH, L'\0');
     for (;;) {
-        DWORD got = GetFinalPathNameByHandleW(file.Get(), final.data(), static_cast<DWORD>(final.size()), 0);
+        DWORD got = GetFinalPathNameByHandleW(file, final.data(), static_cast<DWORD>(final.size()), 0);
         if (got == 0) return {};
         if (got < final.size()) {
             final.resize(got);
@@ -66,39 +69,51 @@ std::wstring FinalPath(const std::wstring& path)
     }
 }
 
-namespace {
-
-// Windows marks every link with the reparse-point attribute and never follows one when
-// deleting; Wine shows a Unix link to a file as a plain file and follows it.
-bool PlatformHasUnmarkedLinks()
+// Whether an open file resolves somewhere else than folderFinal\name.
+bool LeadsElsewhere(HANDLE file, const std::wstring& folderFinal, const std::wstring& name)
 {
-    static const bool unmarked =
-        GetProcAddress(GetModuleHandleW(L"ntdll.dll"), "wine_get_version") != nullptr;
-    return unmarked;
-}
-
-}  // namespace
-
-bool IsUnmarkedLink(const std::wstring& folder, const std::wstring& folderFinal, const std::wstring& name,
-                    DWORD attributes)
-{
-    if (!PlatformHasUnmarkedLinks()) return false;
-    if (attributes & (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_REPARSE_POINT) || folderFinal.empty()) return false;
-    std::wstring final = FinalPath(folder + name);
+    if (folderFinal.empty()) return false;
+    std::wstring final = FinalPathOf(file);
     std::wstring expected = JoinPath(folderFinal, name);
     return !final.empty() && CompareStringOrdinal(final.c_str(), static_cast<int>(final.size()), expected.c_str(),
                                                   static_cast<int>(expected.size()), TRUE) != CSTR_EQUAL;
 }
 
-void DeleteEntry(const std::wstring& path, DWORD attributes)
+HANDLE OpenEntry(const std::wstring& path, DWORD access)
 {
-    if (attributes & FILE_ATTRIBUTE_DIRECTORY) return;
-    DeleteFileW(ApiPath(path).c_str());
+    return CreateFileW(ApiPath(path).c_str(), access, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                       OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS | FILE_FLAG_OPEN_REPARSE_POINT, nullptr);
 }
 
-namespace {
+}  // namespace
 
-// The short form of a long path, when it brings it under MAX_PATH; otherwise the empty text.
+std::wstring FinalPath(const std::wstring& path)
+{
+    FileHandle file(OpenEntry(path, FILE_READ_ATTRIBUTES));
+    return file ? FinalPathOf(file.Get()) : std::wstring();
+}
+
+bool IsHiddenLink(const std::wstring& path, const std::wstring& folderFinal, const std::wstring& name)
+{
+    if (!PlatformHidesFileLinks()) return false;
+    FileHandle file(OpenEntry(path, FILE_READ_ATTRIBUTES));
+    return file && LeadsElsewhere(file.Get(), folderFinal, name);
+}
+
+void DeleteEntry(const std::wstring& path, DWORD attributes, const std::wstring& folderFinal, const std::wstring& name)
+{
+    if (attributes & FILE_ATTRIBUTE_DIRECTORY) return;
+    if (!PlatformHidesFileLinks()) {
+        DeleteFileW(ApiPath(path).c_str());
+        return;
+    }
+    FileHandle file(OpenEntry(path, DELETE | FILE_READ_ATTRIBUTES));
+    if (!file || LeadsElsewhere(file.Get(), folderFinal, name)) return;
+    // As DeleteFileW does: a read-only file refuses this and stays.
+    FILE_DISPOSITION_INFO dispose{TRUE};
+    SetFileInformationByHandle(file.Get(), FileDispositionInfo, &dispose, sizeof(dispose));
+}
+
 std::wstring ShortForm(const std::wstring& path)
 {
     std::wstring longForm = ApiPath(path);
@@ -109,30 +124,4 @@ std::wstring ShortForm(const std::wstring& path)
     if (shortForm.rfind(L"\\\\?\\", 0) == 0) shortForm.erase(0, 4);
     if (shortForm.size() >= MAX_PATH || shortForm.rfind(L"UNC\\", 0) == 0) return {};
     return shortForm;
-}
-
-bool ShellDelete(const std::wstring& path, HWND owner)
-{
-    // A list of paths ended by an empty one: the path, then a second NUL.
-    std::wstring from = path;
-    from.push_back(L'\0');
-    SHFILEOPSTRUCTW op{};
-    op.hwnd = owner;
-    op.wFunc = FO_DELETE;
-    op.pFrom = from.c_str();
-    op.fFlags = FOF_SILENT | FOF_NOCONFIRMATION | FOF_ALLOWUNDO;
-    return SHFileOperationW(&op) == 0;
-}
-
-}  // namespace
-
-void RecycleEntry(const std::wstring& path, HWND owner)
-{
-    // The shell takes paths of at most MAX_PATH characters and not the "\\?\" form: a longer
-    // path goes in its short form where that fits, else as it is.
-    if (path.size() >= MAX_PATH) {
-        std::wstring shortForm = ShortForm(path);
-        if (!shortForm.empty() && ShellDelete(shortForm, owner)) return;
-    }
-    ShellDelete(path, owner);
 }

@@ -24,18 +24,25 @@ bool IsFolderLink(DWORD attributes);
 // A folder path and a name with one '\' between.
 std::wstring JoinPath(const std::wstring& folder, const std::wstring& name);
 
+// Whether the platform shows a link to a file as a plain file and follows it when removing
+// (Wine does with a Unix link; Windows marks every link with the reparse-point attribute and
+// removes the link itself).
+bool PlatformHidesFileLinks();
+
 // The path the file system resolves an existing path to, or the empty text.
 std::wstring FinalPath(const std::wstring& path);
 
-// Whether a file entry of folder (whose final path is folderFinal) is a link that the platform
-// does not mark as one, so that removing it would reach its target instead (Wine shows a Unix
-// link to a file as a plain file and follows it when deleting or recycling).
-bool IsUnmarkedLink(const std::wstring& folder, const std::wstring& folderFinal, const std::wstring& name,
-                    DWORD attributes);
+// Whether a file entry of a folder is a link the platform hides: its final path is not
+// folderFinal (its folder's final path) followed by its name. False where the platform hides
+// no links.
+bool IsHiddenLink(const std::wstring& path, const std::wstring& folderFinal, const std::wstring& name);
 
-// Deletes one file (never a folder). The result is not reported.
-void DeleteEntry(const std::wstring& path, DWORD attributes);
+// Deletes one file (never a folder) for good; the result is not reported. Where the platform
+// hides links, the file is opened once, checked to be where its folder says (as IsHiddenLink)
+// and deleted through that same handle, so a link's target is never reached.
+void DeleteEntry(const std::wstring& path, DWORD attributes, const std::wstring& folderFinal,
+                 const std::wstring& name);
 
-// Moves one entry, a file or a folder with all it holds, to the recycle bin. The result is
-// not reported.
-void RecycleEntry(const std::wstring& path, HWND owner);
+// The short form of a long path, when that brings it under MAX_PATH and out of the "\\?\"
+// form (for the shell, which takes neither); otherwise the empty text.
+std::wstring ShortForm(const std::wstring& path);

@@ -23,20 +23,28 @@ bool MatchesAtEnd(std::wstring_view pattern, size_t p)
 
 }  // namespace
 
-std::wstring FoldCase(std::wstring_view name)
+void FoldCaseInto(std::wstring_view name, std::wstring& out)
 {
     // Most names are plain ASCII: fold those here instead of asking the locale services.
-    std::wstring out(name);
+    out.assign(name);
     bool ascii = true;
     for (wchar_t& c : out) {
         if (c >= L'a' && c <= L'z') c = static_cast<wchar_t>(c - L'a' + L'A');
         else if (c >= 0x80) ascii = false;
     }
-    if (ascii) return out;
+    if (ascii) return;
     int n = LCMapStringEx(LOCALE_NAME_INVARIANT, LCMAP_UPPERCASE, name.data(), static_cast<int>(name.size()),
                           out.data(), static_cast<int>(out.size()), nullptr, nullptr, 0);
-    if (n <= 0) return std::wstring(name);
-    out.resize(static_cast<size_t>(n));
+    if (n <= 0)
+        out.assign(name);
+    else
+        out.resize(static_cast<size_t>(n));
+}
+
+std::wstring FoldCase(std::wstring_view name)
+{
+    std::wstring out;
+    FoldCaseInto(name, out);
     return out;
 }
 

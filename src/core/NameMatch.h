@@ -25,6 +25,8 @@ private:
 
 // The name in the case folding used for matching.
 std::wstring FoldCase(std::wstring_view name);
+// The same into out, whose storage is reused: a run folds every name it sees.
+void FoldCaseInto(std::wstring_view name, std::wstring& out);
 
 // Convenience for a single test of one name.
 bool MatchesCondition(std::wstring_view condition, std::wstring_view name);

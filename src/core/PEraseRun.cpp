@@ -2,6 +2,7 @@
 #include <windows.h>
 
 #include <algorithm>
+#include <optional>
 #include <vector>
 
 #include "base/TextConvert.h"
@@ -9,6 +10,7 @@
 #include "core/NameMatch.h"
 #include "core/PEraseClasses.h"
 #include "core/PEraseWaitDlg.h"
+#include "core/RecycleBin.h"
 #include "ui/Application.h"
 
 namespace {
@@ -23,7 +25,7 @@ struct TMatch {
 // which are removed once every subfolder is finished.
 struct TVisit {
     std::wstring prefix;  // the folder with its trailing '\'
-    std::wstring final;   // where the file system resolves the folder to
+    std::wstring final;   // where the file system resolves the folder to, where links hide
     std::vector<std::wstring> subfolders;
     size_t nextSubfolder = 0;
     std::vector<TMatch> matches;
@@ -45,9 +47,10 @@ void TPEraseProcessor::Execute(const std::wstring& folder)
 
 void TPEraseProcessor::EraseFolder(const std::wstring& folder)
 {
+    std::wstring folded;  // each name in the matcher's case folding, in one reused buffer
     // Opens the visit of one folder and puts it on the chain; a visit that ends at once adds
     // nothing.
-    auto begin = [this](std::vector<TVisit>& chain, const std::wstring& path, const std::wstring& finalPath) {
+    auto begin = [this, &folded](std::vector<TVisit>& chain, const std::wstring& path, std::wstring finalPath) {
         Application().ProcessMessages();
         if (path.empty()) return;
 
@@ -64,15 +67,15 @@ void TPEraseProcessor::EraseFolder(const std::wstring& folder)
         }
         std::vector<TNameMatcher> matchers(working.begin(), working.end());
 
-        TVisit visit{path.back() == L'\\' ? path : path + L'\\', finalPath, {}, 0, {}};
+        TVisit visit{path.back() == L'\\' ? path : path + L'\\', std::move(finalPath), {}, 0, {}};
         bool recurse = RecurseSubDir;
         ScanFolder(visit.prefix, [&](const WIN32_FIND_DATAW& entry) {
             bool isFolder = entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY;
             if (recurse && isFolder && !IsFolderLink(entry.dwFileAttributes)) visit.subfolders.emplace_back(entry.cFileName);
             if (matchers.empty()) return;
-            std::wstring upper = FoldCase(entry.cFileName);
+            FoldCaseInto(entry.cFileName, folded);
             for (size_t i = 0; i < matchers.size(); ++i) {
-                if (matchers[i].Matches(upper)) {
+                if (matchers[i].Matches(folded)) {
                     visit.matches.push_back({entry.cFileName, entry.dwFileAttributes, i});
                     break;
                 }
@@ -89,30 +92,35 @@ void TPEraseProcessor::EraseFolder(const std::wstring& folder)
     // A blank target has no folder: refused, so the root of the current drive is never taken.
     if (base.empty()) return;
 
+    // Where links hide, every entry is checked against where its folder really is; links to
+    // folders are never entered, so a subfolder resolves below its parent.
+    const bool checkLinks = PlatformHidesFileLinks();
+    std::optional<TRecycleBin> bin;  // opened at the first entry recycled
     // Deep trees are walked with a chain of our own instead of the call stack.
     std::vector<TVisit> chain;
     std::wstring top = AbsolutePath(base);
-    begin(chain, top, FinalPath(top));
+    begin(chain, top, checkLinks ? FinalPath(top) : std::wstring());
     while (!chain.empty()) {
         TVisit& current = chain.back();
         if (current.nextSubfolder < current.subfolders.size()) {
             // Copies: opening the visit grows the chain and may move current.
             std::wstring name = current.subfolders[current.nextSubfolder++];
             std::wstring path = current.prefix + name;
-            // Links to folders are never entered, so a subfolder resolves below its parent.
             std::wstring subFinal = current.final.empty() ? std::wstring() : JoinPath(current.final, name);
-            begin(chain, path, subFinal);
+            begin(chain, path, std::move(subFinal));
             continue;
         }
         for (const TMatch& match : current.matches) {
-            if (IsFolderLink(match.attributes) ||
-                IsUnmarkedLink(current.prefix, current.final, match.name, match.attributes))
-                continue;
+            if (IsFolderLink(match.attributes)) continue;
             std::wstring path = current.prefix + match.name;
-            if (UseRecycleBox)
-                RecycleEntry(path, Application().Handle());
-            else
-                DeleteEntry(path, match.attributes);
+            if (UseRecycleBox) {
+                bool file = !(match.attributes & FILE_ATTRIBUTE_DIRECTORY);
+                if (file && IsHiddenLink(path, current.final, match.name)) continue;
+                if (!bin) bin.emplace(Application().Handle());
+                bin->Recycle(path);
+            } else {
+                DeleteEntry(path, match.attributes, current.final, match.name);
+            }
         }
         chain.pop_back();
     }

@@ -109,6 +109,9 @@ bool TApplication::NextMessage(MSG& msg)
 
 void TApplication::ProcessMessages()
 {
+    // Asking whether anything waits costs far less than looking for a message (which also
+    // flushes the windows and polls the display), and a run asks once per folder.
+    if (!HIWORD(GetQueueStatus(QS_ALLINPUT))) return;
     MSG msg;
     while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
         if (!HandleMessage(msg)) {

@@ -107,27 +107,31 @@ void TForm::ChangeDpi(UINT dpi, const RECT& bounds)
     // Only now, when no child holds them any more, do the old fonts go.
 }
 
-TBounds TForm::PlaceFor(const TChild& child) const
+TBounds TForm::PlaceFor(TChild& child)
 {
     TBounds at = ScaleToDpi(
         AnchoredBounds(child.bounds96, child.anchors, {style_.ClientWidth, style_.ClientHeight}, ClientSize96()),
         Dpi());
-    if (child.fitText) {
+    if (!child.fitText) return at;
+    // Measured once per text and DPI: a layout runs on every size change.
+    if (child.textDpi != Dpi()) {
         TWindowDC dc(child.handle);
         TSelectObject font(dc.Get(), fonts_->Get(child.bold));
         std::wstring text = WindowText(child.handle);
         RECT r{};
         DrawTextW(dc.Get(), text.c_str(), static_cast<int>(text.size()), &r, DT_CALCRECT | DT_SINGLELINE | DT_NOPREFIX);
-        at.Width = r.right;
-        at.Height = r.bottom;
+        child.textSize = {r.right, r.bottom};
+        child.textDpi = Dpi();
     }
+    at.Width = child.textSize.cx;
+    at.Height = child.textSize.cy;
     return at;
 }
 
 // Places every child from its designed bounds by its anchors, for the client area as it is now.
 void TForm::LayOut()
 {
-    for (const TChild& child : children_) MoveTo(child.handle, PlaceFor(child));
+    for (TChild& child : children_) MoveTo(child.handle, PlaceFor(child));
 }
 
 HWND TForm::AddControl(const wchar_t* className, const std::wstring& text, DWORD style, DWORD exStyle,
@@ -145,16 +149,19 @@ HWND TForm::AddControl(const wchar_t* className, const std::wstring& text, DWORD
 
 void TForm::Place(HWND child, TBounds bounds96, unsigned anchors)
 {
-    SetWindowLongPtrW(child, GWL_STYLE, GetWindowLongPtrW(child, GWL_STYLE) | WS_CLIPSIBLINGS);
+    // Siblings never paint over each other where they touch.
+    LONG_PTR style = GetWindowLongPtrW(child, GWL_STYLE);
+    if (!(style & WS_CLIPSIBLINGS)) SetWindowLongPtrW(child, GWL_STYLE, style | WS_CLIPSIBLINGS);
     if (TChild* known = Find(child)) {
         known->bounds96 = bounds96;
         known->anchors = anchors;
+        known->textDpi = 0;  // its text may be new
     } else {
         children_.push_back({child, bounds96, anchors});
         // A child of another thread (the animation's) is forgotten by its owner instead.
         SetWindowSubclass(child, &TForm::ChildProc, kChildSubclassId, reinterpret_cast<DWORD_PTR>(this));
     }
-    const TChild& placed = *Find(child);
+    TChild& placed = *Find(child);
     SendMessageW(child, WM_SETFONT, reinterpret_cast<WPARAM>(fonts_->Get(placed.bold)), FALSE);
     MoveTo(child, PlaceFor(placed));
 }
@@ -163,6 +170,7 @@ void TForm::FitToText(HWND child, bool fit)
 {
     if (TChild* known = Find(child)) {
         known->fitText = fit;
+        known->textDpi = 0;
         MoveTo(child, PlaceFor(*known));
     }
 }
@@ -182,6 +190,7 @@ void TForm::SetControlBold(HWND child)
 {
     if (TChild* known = Find(child)) {
         known->bold = true;
+        known->textDpi = 0;
         SendMessageW(child, WM_SETFONT, reinterpret_cast<WPARAM>(fonts_->Get(true)), TRUE);
         MoveTo(child, PlaceFor(*known));
     }

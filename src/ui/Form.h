@@ -113,9 +113,11 @@ private:
         bool bold = false;
         TControl* control = nullptr;
         bool fitText = false;
+        SIZE textSize{};     // its text measured at textDpi (0: not yet)
+        UINT textDpi = 0;
     };
     // Where a child goes for the client area as it is now, at the form's DPI.
-    TBounds PlaceFor(const TChild& child) const;
+    TBounds PlaceFor(TChild& child);
     TChild* Find(HWND child);
     const TChild* Find(HWND child) const;
     // Sizes the window for a client area of the given 96-DPI size at the form's DPI.

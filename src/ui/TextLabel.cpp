@@ -16,8 +16,8 @@ TLabel::TLabel(TForm& owner, HWND parent, int left96, int top96, const std::wstr
     if (owner.HasState(csDesigning)) IncludeState(csDesigning);
     WindowProc = [this](TMessage& message) { WndProc(message); };
     RegisterClassOnce(kLabelClass, 0, nullptr);
-    CreateHandle(kLabelClass, caption_, WS_CHILD | WS_VISIBLE, WS_EX_NOPARENTNOTIFY, parent ? parent : owner.Handle(),
-                 0, 0, 0, 0);
+    CreateHandle(kLabelClass, caption_, WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS, WS_EX_NOPARENTNOTIFY,
+                 parent ? parent : owner.Handle(), 0, 0, 0, 0);
     AdjustSize();
 }
 

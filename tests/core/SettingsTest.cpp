@@ -59,12 +59,29 @@ TEST_F(Settings, DefaultsWithoutAFileAndReadingCreatesNone)
     EXPECT_FALSE(Exists(File()));
 }
 
+// A missing section gives every default; a [Config] that lacks a key gives that key's default and
+// the stored value of every other.
 TEST_F(Settings, DefaultsForMissingSectionOrKeys)
 {
-    WriteFile(L"[Other]\r\nSearchCondition=*.x\r\nRecurseSubDir=1\r\n");
-    TPEraseProcessor processor(File());
-    EXPECT_EQ(processor.SearchConditions, (TStringList{L"*.~*", L".#*.*"}));
-    EXPECT_FALSE(processor.RecurseSubDir);
+    struct Case {
+        const wchar_t* text;
+        TStringList conditions;
+        bool recurse, recycle, noInquiry;
+    } const cases[] = {
+        {L"[Other]\r\nSearchCondition=*.x\r\nRecurseSubDir=1\r\n", {L"*.~*", L".#*.*"}, false, false, false},
+        {L"[Config]\r\nRecurseSubDir=1\r\nUseRecycleBox=1\r\nNoInquiryBox=1\r\n", {L"*.~*", L".#*.*"}, true, true, true},
+        {L"[Config]\r\nSearchCondition=*.x\r\nUseRecycleBox=1\r\nNoInquiryBox=1\r\n", {L"*.x"}, false, true, true},
+        {L"[Config]\r\nSearchCondition=*.x\r\nRecurseSubDir=1\r\nNoInquiryBox=1\r\n", {L"*.x"}, true, false, true},
+        {L"[Config]\r\nSearchCondition=*.x\r\nRecurseSubDir=1\r\nUseRecycleBox=1\r\n", {L"*.x"}, true, true, false},
+    };
+    for (const Case& c : cases) {
+        WriteFile(c.text);
+        TPEraseProcessor processor(File());
+        EXPECT_EQ(processor.SearchConditions, c.conditions) << Narrow(c.text);
+        EXPECT_EQ(processor.RecurseSubDir, c.recurse) << Narrow(c.text);
+        EXPECT_EQ(processor.UseRecycleBox, c.recycle) << Narrow(c.text);
+        EXPECT_EQ(processor.NoInquiryBox, c.noInquiry) << Narrow(c.text);
+    }
 }
 
 TEST_F(Settings, SavingTheDefaultsWritesTheDescribedFile)

@@ -77,17 +77,20 @@ TEST_F(WaitWindow, DoubleBevelIsDrawn)
 {
     T_frmWait& form = WaitForm();
     form.ShowWait();
-    ASSERT_TRUE(WaitFor([&] { return form.Visible(); }));
-    UpdateWindow(form.Panel1->Handle());
     RECT frame{};
     GetWindowRect(form.Handle(), &frame);
-    TPixels pixels = ScreenPixels(frame);
-    int width = pixels.Width();
-    int height = pixels.Height();
-    auto at = [&](int x, int y) { return pixels.At(x, y); };
     COLORREF shadow = GetSysColor(COLOR_BTNSHADOW);
     COLORREF light = GetSysColor(COLOR_BTNHIGHLIGHT);
     COLORREF face = GetSysColor(COLOR_BTNFACE);
+    // The screen shows the window once its paint has reached it.
+    TPixels pixels;
+    EXPECT_TRUE(WaitFor([&] {
+        pixels = ScreenPixels(frame);
+        return pixels.At(0, 0) == shadow && pixels.At(5, 5) == face;
+    }));
+    int width = pixels.Width();
+    int height = pixels.Height();
+    auto at = [&](int x, int y) { return pixels.At(x, y); };
     // Outer bevel lowered, inner raised.
     EXPECT_EQ(at(0, 0), shadow);
     EXPECT_EQ(at(width / 2, 0), shadow);

@@ -72,6 +72,24 @@ TEST_F(Cleanup, RecycleModeKeepsEveryMatchRestorable)
     EXPECT_EQ(Trashed(), (Paths{L".#lock.txt", L"a.~cpp", L"sub/b.~h", L"sub/deep/c.~x"}));
 }
 
+// Where the recycle bin cannot take anything (here: a home whose trash folder cannot be made),
+// recycle mode deletes nothing for good: every match stays, and the program ends by itself,
+// asking nothing.
+TEST_F(Cleanup, RecycleModeWithoutAUsableBinLeavesEveryMatch)
+{
+    SKIP_WITHOUT_WINE("the bin is made unusable through Wine's trash folder");
+    MakeTree(Work(), kTree);
+    Settings(L"*.~*;.#*.*", true, true);
+    WriteBytes(dir_ / L"a-file", "x");
+    std::wstring noTrash = FromUtf8(UnixPath(dir_ / L"a-file")) + L"/share";  // below a file: never a folder
+    EXPECT_EQ(RunProcess(dir_ / L"PofuttoErase.exe", L" RevorErase \"" + Work() + L"\"", std::chrono::seconds(60),
+                         {{L"XDG_DATA_HOME", noTrash}}),
+              0);
+    EXPECT_EQ(ListTree(Work()), (Paths{L".#lock.txt", L"a.~cpp", L"keep.txt", L"sub\\", L"sub\\b.~h", L"sub\\deep\\",
+                                       L"sub\\deep\\c.~x", L"sub\\keep.c"}));
+    EXPECT_EQ(Trashed(), Paths{});
+}
+
 TEST_F(Cleanup, DeleteModeLeavesReadOnlyFiles)
 {
     MakeTree(Work(), {L"ro.~x", L"rw.~x"});

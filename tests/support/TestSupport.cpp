@@ -270,16 +270,39 @@ std::wstring ProgramPath() { return BuildDir() + L"\\PofuttoErase.exe"; }
 
 namespace {
 
+// This process's environment block with the given variables set: "NAME=value" strings, each
+// ended by a NUL, and one more NUL at the end.
+std::wstring EnvironmentBlock(const Environment& overrides)
+{
+    std::wstring block;
+    wchar_t* strings = GetEnvironmentStringsW();
+    for (const wchar_t* entry = strings; *entry; entry += wcslen(entry) + 1) {
+        std::wstring_view text(entry);
+        bool replaced = std::any_of(overrides.begin(), overrides.end(), [&](const auto& o) {
+            return text.size() > o.first.size() && text[o.first.size()] == L'=' &&
+                   CompareStringOrdinal(text.data(), static_cast<int>(o.first.size()), o.first.c_str(),
+                                        static_cast<int>(o.first.size()), TRUE) == CSTR_EQUAL;
+        });
+        if (!replaced) block.append(text).push_back(L'\0');
+    }
+    FreeEnvironmentStringsW(strings);
+    for (const auto& [name, value] : overrides) block.append(name + L"=" + value).push_back(L'\0');
+    block.push_back(L'\0');
+    return block;
+}
+
 // Starts exe. Under load Wine now and then refuses an image that is still being closed (by a
 // copy just made, or a process of it that has just left) with a sharing violation: that error
 // alone is tried again, for up to a second, and each retry is logged. Any other is logged once.
-bool Launch(const std::wstring& exe, const std::wstring& arguments, PROCESS_INFORMATION& info)
+bool Launch(const std::wstring& exe, const std::wstring& arguments, PROCESS_INFORMATION& info,
+            const Environment& environment = {})
 {
+    std::wstring block = environment.empty() ? std::wstring() : EnvironmentBlock(environment);
     for (int attempt = 0;; ++attempt) {
         std::wstring commandLine = L"\"" + exe + L"\"" + arguments;
         STARTUPINFOW startup{sizeof(startup)};
-        if (CreateProcessW(exe.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
-                           &info))
+        if (CreateProcessW(exe.c_str(), commandLine.data(), nullptr, nullptr, FALSE, CREATE_UNICODE_ENVIRONMENT,
+                           block.empty() ? nullptr : block.data(), nullptr, &startup, &info))
             return true;
         DWORD error = GetLastError();
         bool retry = error == ERROR_SHARING_VIOLATION && attempt < 20;
@@ -292,10 +315,11 @@ bool Launch(const std::wstring& exe, const std::wstring& arguments, PROCESS_INFO
 
 }  // namespace
 
-int RunProcess(const std::wstring& exe, const std::wstring& arguments, std::chrono::milliseconds timeout)
+int RunProcess(const std::wstring& exe, const std::wstring& arguments, std::chrono::milliseconds timeout,
+               const Environment& environment)
 {
     PROCESS_INFORMATION info{};
-    if (!Launch(exe, arguments, info)) return -2;
+    if (!Launch(exe, arguments, info, environment)) return -2;
     KernelHandle process(info.hProcess);
     KernelHandle thread(info.hThread);
     if (WaitForSingleObject(process.Get(), static_cast<DWORD>(timeout.count())) != WAIT_OBJECT_0) {

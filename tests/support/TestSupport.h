@@ -37,10 +37,13 @@ bool Exists(const std::wstring& path);
 std::wstring BuildDir();
 std::wstring ProgramPath();
 
+// Environment variables a started program gets on top of (or instead of) this one's.
+using Environment = std::vector<std::pair<std::wstring, std::wstring>>;
+
 // Starts a program with a raw command-line tail, waits for it and returns its exit code
 // (or -1 when it did not end within the timeout; it is then killed).
 int RunProcess(const std::wstring& exe, const std::wstring& arguments,
-               std::chrono::milliseconds timeout = std::chrono::seconds(60));
+               std::chrono::milliseconds timeout = std::chrono::seconds(60), const Environment& environment = {});
 
 // A program started with a raw command-line tail and left running; killed at the end if it
 // has not ended by itself.

@@ -1,0 +1,40 @@
+#pragma once
+// The recycle bin as a run uses it: an entry goes there whole, or stays where it is. The
+// platform's own call (SHFileOperation with FOF_ALLOWUNDO) deletes for good, without a word, what
+// the bin cannot take: a drive without a bin, an item too large for it, an unusable trash under
+// Wine. This never does.
+#include <windows.h>
+
+#include <string>
+
+class TRecycleBin {
+public:
+    // Owner: the window that would own any window of the shell's (none is shown).
+    explicit TRecycleBin(HWND owner);
+    ~TRecycleBin();
+    TRecycleBin(const TRecycleBin&) = delete;
+    TRecycleBin& operator=(const TRecycleBin&) = delete;
+
+    // Moves one entry, a file or a folder with all it holds, to the recycle bin. False when it
+    // stays where it is.
+    bool Recycle(const std::wstring& path);
+
+private:
+    // How entries reach the bin here, decided at the first entry.
+    enum class TWay {
+        Undecided,
+        // The shell's file operation, whose progress sink refuses every delete that would not
+        // recycle (Windows).
+        FileOperation,
+        // Where that operation is not implemented (Wine): the shell's older call, only while the
+        // bin answers, since that call deletes for good when it does not.
+        ShellWhileTheBinAnswers,
+        // No way that keeps the entries: they stay.
+        None,
+    };
+    TWay Decide();
+
+    HWND owner_;
+    bool comStarted_;
+    TWay way_ = TWay::Undecided;
+};
