@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Builds PofuttoErase and runs it, its tests or its benchmark under Wine on Debian.
-#   scripts/pe.sh run [ARGS...]   build, then start PofuttoErase.exe with ARGS
+#   scripts/pe.sh run [ARGS...]   build, then start PofuttoErase.exe with ARGS (without a DISPLAY:
+#                                 on a virtual screen, pictured every second in build/run-screen.png)
 #   scripts/pe.sh test            build, then run every test
 #   scripts/pe.sh bench [FILES]   build, then run the cleanup benchmark (scripts/bench.sh)
 #   scripts/pe.sh screens         build, then photograph every window into docs/screens, at 96
@@ -16,7 +17,8 @@ mode=${1:-}
 [ $# -gt 0 ] && shift
 
 export WINEDEBUG=-all WINEARCH=win64
-export WINEPREFIX="$build/wine"
+# PE_WINEPREFIX: another prefix this script has made (a test's copy of build/wine).
+export WINEPREFIX="${PE_WINEPREFIX:-$build/wine}"
 export WINEDLLOVERRIDES="mscoree,mshtml="
 
 log() { printf '%s\n' "$*" >&2; }
@@ -121,6 +123,41 @@ with_display() {
   if [ -n "${DISPLAY:-}" ]; then "$@"; else xvfb-run -a -s "-screen 0 1024x768x24" "$@"; fi
 }
 
+# Without a display nobody sees the program's windows, and a dialog would wait for a click that
+# cannot come: say so in one line, keep a picture of the virtual screen, and on Ctrl+C (or a closed
+# terminal) end the program, its Wine processes and the screen, quietly.
+run_headless() {
+  local picture="$build/run-screen.png" job status=0 stopping=0
+  rm -f "$picture"
+  log "No DISPLAY: the windows are on a virtual screen, pictured every second in $picture;" \
+    "set DISPLAY to see them live. Ctrl+C ends the program."
+  # A process group of its own: Ctrl+C reaches this script alone, which ends the job in order.
+  set -m
+  xvfb-run -a -s "-screen 0 1024x768x24" bash "$root/scripts/pe.sh" _pictured "$picture" "$@" \
+    </dev/null >/dev/null 2>&1 &
+  job=$!
+  set +m
+  trap 'stopping=1' INT TERM HUP
+  while :; do
+    status=0
+    wait "$job" && break || status=$?
+    kill -0 "$job" 2>/dev/null || break
+    if [ "$stopping" = 1 ]; then
+      # The program and its Wine processes first; then the job ends by itself, and with it the
+      # screen. Whatever still stands a few seconds later goes with its process group.
+      wineserver -k >/dev/null 2>&1 || true
+      wineserver -w >/dev/null 2>&1 || true
+      for _ in $(seq 50); do kill -0 "$job" 2>/dev/null || break; sleep 0.1; done
+      kill -TERM -- "-$job" 2>/dev/null || true
+      wait "$job" 2>/dev/null || true
+      status=130
+      break
+    fi
+  done
+  trap - INT TERM HUP
+  return $status
+}
+
 run_tests() {
   # Every run starts each test program with an empty home, and so an empty recycle bin.
   local home
@@ -138,7 +175,11 @@ run_tests() {
 case "$mode" in
   run)
     install_missing; mkdir -p "$build"; compile; prepare_prefix
-    with_display bash "$root/scripts/pe.sh" _wine "$build/PofuttoErase.exe" "$@"
+    if [ -n "${DISPLAY:-}" ]; then
+      bash "$root/scripts/pe.sh" _wine "$build/PofuttoErase.exe" "$@"
+    else
+      run_headless "$build/PofuttoErase.exe" "$@"
+    fi
     ;;
   test)
     install_missing; mkdir -p "$build"; compile; prepare_prefix
@@ -167,6 +208,21 @@ case "$mode" in
     status=0
     wine "$@" || status=$?
     wineserver -k >/dev/null 2>&1 || true
+    exit $status
+    ;;
+  _pictured)  # inside the virtual screen: as _wine, with a picture of the screen every second
+    picture=$1
+    shift
+    ( while sleep 1; do
+        import -window root "png:$picture.part" 2>/dev/null && mv -f "$picture.part" "$picture"
+      done ) &
+    watcher=$!
+    status=0
+    wine "$@" || status=$?
+    kill "$watcher" 2>/dev/null || true
+    rm -f "$picture.part"
+    wineserver -k >/dev/null 2>&1 || true
+    wineserver -w >/dev/null 2>&1 || true
     exit $status
     ;;
   *)
