@@ -38,10 +38,13 @@ void Snap(HWND window, const std::wstring& name)
     DeleteFileW(file.c_str());
     std::wstring crop = std::to_wstring(r.right - r.left) + L"x" + std::to_wstring(r.bottom - r.top) + L"+" +
                         std::to_wstring(r.left) + L"+" + std::to_wstring(r.top);
-    RunProcess(L"Z:\\usr\\bin\\import",
-               L" -window root -crop " + crop + L" +repage \"" + FromUtf8(UnixPath(file)) + L"\"");
-    // Wine may not wait for a Unix program: wait for the picture instead.
-    WaitFor([&] { return Exists(file); }, std::chrono::seconds(10));
+    // Wine may not wait for a Unix program: wait for the picture instead. Now and then Wine
+    // fails to start one at all: it is tried again, so no picture goes missing.
+    for (int attempt = 0; attempt < 3 && !Exists(file); ++attempt) {
+        RunProcess(L"Z:\\usr\\bin\\import",
+                   L" -window root -crop " + crop + L" +repage \"" + FromUtf8(UnixPath(file)) + L"\"");
+        WaitFor([&] { return Exists(file); }, std::chrono::seconds(10));
+    }
     Sleep(300);
 }
 
