@@ -102,18 +102,23 @@ prepare_prefix() {
   echo "$digest" >"$WINEPREFIX/.ready"
 }
 
+# A copy of the prefix, marker included. The large, only-read system folder is hard-linked; the
+# rest is copied.
+copy_prefix() {  # $1: where the copy goes
+  rm -rf "$1"
+  mkdir -p "$1/drive_c"
+  cp -a "$WINEPREFIX"/*.reg "$WINEPREFIX/.update-timestamp" "$WINEPREFIX/.ready" "$WINEPREFIX/dosdevices" "$1/"
+  for entry in "$WINEPREFIX/drive_c"/*; do
+    if [ "$(basename "$entry")" = windows ]; then cp -al "$entry" "$1/drive_c/"; else cp -a "$entry" "$1/drive_c/"; fi
+  done
+}
+
 # A copy of the prefix that draws at another scale (its LogPixels), made inside the display.
-# The large, only-read system folder is hard-linked; the rest is copied.
 scaled_prefix() {  # $1: the DPI
   local copy="$build/wine-${1}dpi" marker
   marker="$(cat "$WINEPREFIX/.ready")-$1"
   [ "$(cat "$copy/.ready" 2>/dev/null)" = "$marker" ] && return
-  rm -rf "$copy"
-  mkdir -p "$copy/drive_c"
-  cp -a "$WINEPREFIX"/*.reg "$WINEPREFIX/.update-timestamp" "$WINEPREFIX/dosdevices" "$copy/"
-  for entry in "$WINEPREFIX/drive_c"/*; do
-    if [ "$(basename "$entry")" = windows ]; then cp -al "$entry" "$copy/drive_c/"; else cp -a "$entry" "$copy/drive_c/"; fi
-  done
+  copy_prefix "$copy"
   WINEPREFIX="$copy" wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$1" /f >/dev/null 2>&1
   WINEPREFIX="$copy" wineserver -w
   echo "$marker" >"$copy/.ready"
@@ -204,26 +209,26 @@ case "$mode" in
   _ctest)  # inside the display that test set up
     run_tests "$@"
     ;;
-  _wine)  # inside the display: a program, then Wine's background processes, before the display ends
+  _wine | _pictured)  # inside the display: a program, then Wine's background processes, before
+    # the display ends; _pictured takes a picture of the screen every second meanwhile
+    watcher=
+    if [ "$mode" = _pictured ]; then
+      picture=$1
+      shift
+      ( while sleep 1; do
+          import -window root "png:$picture.part" 2>/dev/null && mv -f "$picture.part" "$picture"
+        done ) &
+      watcher=$!
+    fi
     status=0
     wine "$@" || status=$?
-    wineserver -k >/dev/null 2>&1 || true
-    exit $status
-    ;;
-  _pictured)  # inside the virtual screen: as _wine, with a picture of the screen every second
-    picture=$1
-    shift
-    ( while sleep 1; do
-        import -window root "png:$picture.part" 2>/dev/null && mv -f "$picture.part" "$picture"
-      done ) &
-    watcher=$!
-    status=0
-    wine "$@" || status=$?
-    kill "$watcher" 2>/dev/null || true
-    rm -f "$picture.part"
+    if [ -n "$watcher" ]; then kill "$watcher" 2>/dev/null || true; rm -f "$picture.part"; fi
     wineserver -k >/dev/null 2>&1 || true
     wineserver -w >/dev/null 2>&1 || true
     exit $status
+    ;;
+  _copy_prefix)  # a copy of the prefix for a test: $1, where it goes
+    copy_prefix "$1"
     ;;
   *)
     log "usage: scripts/pe.sh run [ARGS...] | test [CTEST ARGS...] | bench [FILES] [ROUNDS] | screens"

@@ -93,9 +93,10 @@ std::wstring FinalPath(const std::wstring& path)
     return file ? FinalPathOf(file.Get()) : std::wstring();
 }
 
-bool IsHiddenLink(const std::wstring& path, const std::wstring& folderFinal, const std::wstring& name)
+bool IsHiddenLink(const std::wstring& path, DWORD attributes, const std::wstring& folderFinal,
+                  const std::wstring& name)
 {
-    if (!PlatformHidesFileLinks()) return false;
+    if ((attributes & FILE_ATTRIBUTE_DIRECTORY) || !PlatformHidesFileLinks()) return false;
     FileHandle file(OpenEntry(path, FILE_READ_ATTRIBUTES));
     return file && LeadsElsewhere(file.Get(), folderFinal, name);
 }

@@ -32,10 +32,11 @@ bool PlatformHidesFileLinks();
 // The path the file system resolves an existing path to, or the empty text.
 std::wstring FinalPath(const std::wstring& path);
 
-// Whether a file entry of a folder is a link the platform hides: its final path is not
-// folderFinal (its folder's final path) followed by its name. False where the platform hides
-// no links.
-bool IsHiddenLink(const std::wstring& path, const std::wstring& folderFinal, const std::wstring& name);
+// Whether an entry of a folder is a link to a file that the platform hides: its final path is
+// not folderFinal (its folder's final path) followed by its name. False for a folder, and where
+// the platform hides no links.
+bool IsHiddenLink(const std::wstring& path, DWORD attributes, const std::wstring& folderFinal,
+                  const std::wstring& name);
 
 // Deletes one file (never a folder) for good; the result is not reported. Where the platform
 // hides links, the file is opened once, checked to be where its folder says (as IsHiddenLink)

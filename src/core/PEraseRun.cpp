@@ -114,8 +114,7 @@ void TPEraseProcessor::EraseFolder(const std::wstring& folder)
             if (IsFolderLink(match.attributes)) continue;
             std::wstring path = current.prefix + match.name;
             if (UseRecycleBox) {
-                bool file = !(match.attributes & FILE_ATTRIBUTE_DIRECTORY);
-                if (file && IsHiddenLink(path, current.final, match.name)) continue;
+                if (IsHiddenLink(path, match.attributes, current.final, match.name)) continue;
                 if (!bin) bin.emplace(Application().Handle());
                 bin->Recycle(path);
             } else {

@@ -18,13 +18,7 @@ cleanup() {
 }
 trap cleanup EXIT
 
-# The prefix copied as pe.sh copies one for another scale: the system folder, only ever read,
-# hard-linked; the rest copied (marker included, so pe.sh takes it as made).
-mkdir -p "$prefix/drive_c"
-cp -a "$base"/*.reg "$base/.update-timestamp" "$base/.ready" "$base/dosdevices" "$prefix/"
-for entry in "$base/drive_c"/*; do
-  if [ "$(basename "$entry")" = windows ]; then cp -al "$entry" "$prefix/drive_c/"; else cp -a "$entry" "$prefix/drive_c/"; fi
-done
+PE_WINEPREFIX="$base" bash "$root/scripts/pe.sh" _copy_prefix "$prefix"
 
 run=(env -u DISPLAY PE_WINEPREFIX="$prefix" bash "$root/scripts/pe.sh" run)
 ours() {  # processes that run in the copied prefix
