@@ -289,8 +289,10 @@ void TForm::Close() { SendMessageW(Handle(), WM_CLOSE, 0, 0); }
 void TForm::DoClose()
 {
     if (modal_) {
+        // The modal show hides the form itself, once the windows it disabled take input again.
         if (modalResult_ == TModalResult::None) modalResult_ = TModalResult::Cancel;
         modal_ = false;
+        return;
     }
     Hide();
     if (Application().MainForm() == this) Application().Terminate();
@@ -318,6 +320,9 @@ TModalResult TForm::ShowModal()
         }
         modal_ = false;
     }
+    // In this order, as the system's own dialogs end: a window hidden while the windows below it
+    // are still disabled hands the activation to another program, and the program cannot take
+    // it back from there.
     if (wasActive && wasActive != Handle() && IsWindow(wasActive)) SetActiveWindow(wasActive);
     Hide();
     return modalResult_;

@@ -81,3 +81,42 @@ TPostedStep::~TPostedStep() = default;
 void TPostedStep::Post() { PostMessageW(window_->Handle(), TWindow::kStep, 0, 0); }
 
 int TPostedStep::Taken() const { return window_->taken; }
+
+namespace {
+TWindowStateLog* gStateLog = nullptr;  // the one log a thread keeps; the hook has no context
+}  // namespace
+
+TWindowStateLog::TWindowStateLog()
+    : hook_(SetWindowsHookExW(WH_CALLWNDPROC, &TWindowStateLog::Hook, nullptr, GetCurrentThreadId()))
+{
+    gStateLog = this;
+}
+
+TWindowStateLog::~TWindowStateLog()
+{
+    if (hook_) UnhookWindowsHookEx(hook_);
+    gStateLog = nullptr;
+}
+
+LRESULT CALLBACK TWindowStateLog::Hook(int code, WPARAM wParam, LPARAM lParam)
+{
+    const auto* sent = reinterpret_cast<const CWPSTRUCT*>(lParam);
+    if (code == HC_ACTION && gStateLog && (sent->message == WM_ENABLE || sent->message == WM_SHOWWINDOW)) {
+        wchar_t caption[256] = L"";
+        // Asks the window manager, not the window: no message is sent from inside the hook.
+        InternalGetWindowText(sent->hwnd, caption, 256);
+        TChange change = sent->message == WM_ENABLE ? (sent->wParam ? TChange::Enabled : TChange::Disabled)
+                                                    : (sent->wParam ? TChange::Shown : TChange::Hidden);
+        gStateLog->events_.push_back({sent->hwnd, caption, change});
+    }
+    return CallNextHookEx(nullptr, code, wParam, lParam);
+}
+
+int TWindowStateLog::Last(TChange change, HWND window, const std::wstring& caption) const
+{
+    for (int i = static_cast<int>(events_.size()) - 1; i >= 0; --i) {
+        const TEvent& e = events_[static_cast<size_t>(i)];
+        if (e.change == change && (caption.empty() ? e.window == window : e.caption == caption)) return i;
+    }
+    return -1;
+}

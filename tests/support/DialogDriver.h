@@ -5,6 +5,7 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <vector>
 
 // Presses a push button or a check box with a click (the handler has run when it returns).
 void Click(HWND control);
@@ -38,4 +39,30 @@ public:
 private:
     class TWindow;
     std::unique_ptr<TWindow> window_;
+};
+
+// Records, in order, when this thread's windows are enabled, disabled, shown and hidden (as the
+// window system tells each window), while it lives.
+class TWindowStateLog {
+public:
+    TWindowStateLog();
+    ~TWindowStateLog();
+    TWindowStateLog(const TWindowStateLog&) = delete;
+    TWindowStateLog& operator=(const TWindowStateLog&) = delete;
+
+    enum class TChange { Enabled, Disabled, Shown, Hidden };
+    struct TEvent {
+        HWND window;
+        std::wstring caption;
+        TChange change;
+    };
+    const std::vector<TEvent>& Events() const { return events_; }
+    // Where the last change of that kind to the window with the caption (or, when caption is
+    // empty, to window) stands in the log; -1 for none.
+    int Last(TChange change, HWND window, const std::wstring& caption = L"") const;
+
+private:
+    static LRESULT CALLBACK Hook(int code, WPARAM wParam, LPARAM lParam);
+    HHOOK hook_;
+    std::vector<TEvent> events_;
 };
