@@ -31,6 +31,27 @@ struct TVisit {
     std::vector<TMatch> matches;
 };
 
+// Lets the waiting messages through at the start of every folder and, within one folder, at
+// least every kInterval of work: a window that leaves a message waiting for five seconds is shown
+// as not responding, and one folder may hold many thousands of matches.
+class TMessagePump {
+public:
+    static constexpr ULONGLONG kInterval = 50;  // milliseconds
+
+    void Now()
+    {
+        Application().ProcessMessages();
+        last_ = GetTickCount64();
+    }
+    void WhenDue()
+    {
+        if (GetTickCount64() - last_ >= kInterval) Now();
+    }
+
+private:
+    ULONGLONG last_ = 0;
+};
+
 }  // namespace
 
 void TPEraseProcessor::Execute(const std::wstring& folder)
@@ -48,10 +69,11 @@ void TPEraseProcessor::Execute(const std::wstring& folder)
 void TPEraseProcessor::EraseFolder(const std::wstring& folder)
 {
     std::wstring folded;  // each name in the matcher's case folding, in one reused buffer
+    TMessagePump pump;
     // Opens the visit of one folder and puts it on the chain; a visit that ends at once adds
     // nothing.
-    auto begin = [this, &folded](std::vector<TVisit>& chain, const std::wstring& path, std::wstring finalPath) {
-        Application().ProcessMessages();
+    auto begin = [this, &folded, &pump](std::vector<TVisit>& chain, const std::wstring& path, std::wstring finalPath) {
+        pump.Now();
         if (path.empty()) return;
 
         std::vector<std::wstring> working;
@@ -70,6 +92,7 @@ void TPEraseProcessor::EraseFolder(const std::wstring& folder)
         TVisit visit{path.back() == L'\\' ? path : path + L'\\', std::move(finalPath), {}, 0, {}};
         bool recurse = RecurseSubDir;
         ScanFolder(visit.prefix, [&](const WIN32_FIND_DATAW& entry) {
+            pump.WhenDue();
             bool isFolder = entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY;
             if (recurse && isFolder && !IsFolderLink(entry.dwFileAttributes)) visit.subfolders.emplace_back(entry.cFileName);
             if (matchers.empty()) return;
@@ -111,6 +134,7 @@ void TPEraseProcessor::EraseFolder(const std::wstring& folder)
             continue;
         }
         for (const TMatch& match : current.matches) {
+            pump.WhenDue();
             if (IsFolderLink(match.attributes)) continue;
             std::wstring path = current.prefix + match.name;
             if (UseRecycleBox) {

@@ -476,3 +476,82 @@ TEST_F(Run, MessagesAreHandledFolderByFolder)
 }
 
 }  // namespace
+
+namespace {
+
+// Another thread sends a window one message after another while it lives, and notes how long
+// the longest of them waited for its answer.
+class SendLatency {
+public:
+    using Clock = std::chrono::steady_clock;
+
+    explicit SendLatency(HWND window) : window_(window), sender_([this] { Send(); }) {}
+    ~SendLatency() { Finish(); }
+    // Stops the sender and tells the longest wait, counting the message that waits now up to
+    // this moment; then answers that one.
+    std::chrono::milliseconds Finish()
+    {
+        stop_ = true;
+        Clock::rep since = pendingSince_;
+        if (since) longest_ = std::max(longest_.load(), Clock::now().time_since_epoch().count() - since);
+        while (sender_.joinable() && !done_) {
+            MSG msg;
+            PeekMessageW(&msg, nullptr, 0, 0, PM_NOREMOVE | PM_QS_SENDMESSAGE);
+            Sleep(1);
+        }
+        if (sender_.joinable()) sender_.join();
+        return std::chrono::duration_cast<std::chrono::milliseconds>(Clock::duration(longest_.load()));
+    }
+    int Sent() const { return sent_; }
+
+private:
+    void Send()
+    {
+        while (!stop_) {
+            Clock::rep start = Clock::now().time_since_epoch().count();
+            pendingSince_ = start;
+            SendMessageW(window_, WM_NULL, 0, 0);
+            pendingSince_ = 0;
+            if (stop_) break;  // Finish has counted it
+            longest_ = std::max(longest_.load(), Clock::now().time_since_epoch().count() - start);
+            ++sent_;
+        }
+        done_ = true;
+    }
+
+    HWND window_;
+    std::atomic<bool> stop_ = false;
+    std::atomic<bool> done_ = false;
+    std::atomic<Clock::rep> pendingSince_ = 0;
+    std::atomic<Clock::rep> longest_ = 0;
+    std::atomic<int> sent_ = 0;
+    std::thread sender_;
+};
+
+// One folder of many matches: the windows keep answering while they are removed, as Windows
+// shows a window that leaves a message waiting for five seconds as not responding.
+TEST_F(Run, WindowsKeepAnsweringWhileOneLargeFolderIsCleaned)
+{
+    constexpr int kMatches = 20000;
+    if (RunsUnderWine()) {
+        // Made on the Unix side in one go: through Wine each file costs a walk of the folder.
+        std::string folder = UnixPath(Root());
+        RunProcess(L"Z:\\bin\\sh", L" -c \"cd '" + FromUtf8(folder) +
+                                       L"' && i=0 && while [ $i -lt " + std::to_wstring(kMatches) +
+                                       L" ]; do : >m$i.~x; i=$((i+1)); done\"");
+    } else {
+        for (int i = 0; i < kMatches; ++i) WriteBytes(Root() + L"\\m" + std::to_wstring(i) + L".~x", "");
+    }
+    MakeTree(Root(), {L"keep.txt"});
+    ASSERT_TRUE(WaitFor([&] { return Exists(Root() + L"\\m" + std::to_wstring(kMatches - 1) + L".~x"); }));
+
+    HWND progress = WaitForm().Handle();
+    SendLatency latency(progress);
+    Clean({L"*.~*"}, false, false);
+    std::chrono::milliseconds longest = latency.Finish();
+    EXPECT_EQ(ListTree(Root()), Paths{L"keep.txt"});
+    EXPECT_GT(latency.Sent(), 10);
+    EXPECT_LE(longest.count(), 250) << "a message waited that long for the progress window";
+}
+
+}  // namespace
