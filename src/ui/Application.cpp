@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "ui/Form.h"
+#include "ui/Icons.h"
 #include "ui/MessageBox.h"
 
 namespace {
@@ -157,11 +158,7 @@ LRESULT CALLBACK TApplication::AppWndProc(HWND hwnd, UINT msg, WPARAM wParam, LP
 
 HICON TApplication::Icon() const
 {
-    if (!icon_) {
-        HICON loaded = static_cast<HICON>(LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(1), IMAGE_ICON, 0,
-                                                     0, LR_DEFAULTSIZE));
-        icon_.Reset(loaded);
-    }
+    if (!icon_) icon_ = ProgramIcon(GetSystemMetrics(SM_CXICON));
     return icon_.Get();
 }
 

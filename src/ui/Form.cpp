@@ -8,6 +8,7 @@
 #include "ui/Button.h"
 #include "ui/Control.h"
 #include "ui/DeviceContext.h"
+#include "ui/Icons.h"
 #include "ui/ModalLoop.h"
 
 namespace {
@@ -62,15 +63,30 @@ TForm::~TForm() { DestroyHandle(); }
 
 void TForm::ShowIcon()
 {
-    SendMessageW(Handle(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(Application().Icon()));
-    SendMessageW(Handle(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(Application().Icon()));
+    showsIcon_ = true;
+    showsBigIcon_ = true;
+    LoadIcons();
 }
 
 void TForm::BecomeMainForm()
 {
     // The program's button on the task bar and its place in Alt+Tab.
     SetWindowLongPtrW(Handle(), GWL_EXSTYLE, GetWindowLongPtrW(Handle(), GWL_EXSTYLE) | WS_EX_APPWINDOW);
-    SendMessageW(Handle(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(Application().Icon()));
+    showsBigIcon_ = true;
+    LoadIcons();
+}
+
+// The big and the small icon at the sizes the system draws them at for the form's DPI; each
+// replaced icon goes once the window holds the new one.
+void TForm::LoadIcons()
+{
+    auto set = [this](WPARAM which, int metric, IconHandle& held) {
+        IconHandle icon = ProgramIcon(GetSystemMetricsForDpi(metric, Dpi()));
+        SendMessageW(Handle(), WM_SETICON, which, reinterpret_cast<LPARAM>(icon.Get()));
+        held = std::move(icon);
+    };
+    if (showsBigIcon_) set(ICON_BIG, SM_CXICON, bigIcon_);
+    if (showsIcon_) set(ICON_SMALL, SM_CXSMICON, smallIcon_);
 }
 
 // ---- Layout ----
@@ -104,6 +120,8 @@ void TForm::ChangeDpi(UINT dpi, const RECT& bounds)
     LayOut();
     for (const TChild& child : children_)
         SendMessageW(child.handle, WM_SETFONT, reinterpret_cast<WPARAM>(fonts_->Get(child.bold)), TRUE);
+    LoadIcons();
+    FormDpiChanged();
     // Only now, when no child holds them any more, do the old fonts go.
 }
 

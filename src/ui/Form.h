@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "base/Handles.h"
 #include "ui/Component.h"
 #include "ui/Layout.h"
 #include "ui/ProgramFont.h"
@@ -101,6 +102,8 @@ protected:
     virtual void FormShow() {}
     // Runs each time the form is hidden.
     virtual void FormHide() {}
+    // Runs once the form is laid out for a new DPI (Dpi() tells it).
+    virtual void FormDpiChanged() {}
     // A request to close (Close, the close box, Alt+F4); false keeps the form open.
     virtual bool CloseQuery() { return true; }
     LRESULT WndProc(UINT msg, WPARAM wParam, LPARAM lParam) override;
@@ -128,6 +131,7 @@ private:
     void LayOut();
     void CenterOnScreen();
     void ShowIcon();
+    void LoadIcons();
     void DoClose();
     // Gives the keyboard focus back to the control that had it, else the first in tab order.
     void RestoreFocus();
@@ -139,6 +143,10 @@ private:
     int nextId_ = 100;  // above IDOK and IDCANCEL, which the dialog keys send
     TButton* defaultButton_ = nullptr;
     HWND lastFocus_ = nullptr;
+    bool showsIcon_ = false;     // in its title bar
+    bool showsBigIcon_ = false;  // on the task bar and in Alt+Tab
+    IconHandle bigIcon_;
+    IconHandle smallIcon_;
     bool centred_ = false;
     bool modal_ = false;
     int closeLocks_ = 0;

@@ -4,6 +4,7 @@
 #include <memory>
 
 #include "ui/BoxParts.h"
+#include "ui/Icons.h"
 #include "ui/Label.h"
 
 namespace {
@@ -51,10 +52,8 @@ public:
     {
         imgIcon = AddControl(L"STATIC", L"", WS_VISIBLE | SS_ICON | SS_REALSIZECONTROL, 0, Handle(),
                              {kMargin, kMargin, kIconSize, kIconSize});
-        // The system's icon drawn for this DPI (the OEM icon ids equal the IDI_ ones).
-        icon_.Reset(static_cast<HICON>(LoadImageW(nullptr, type == TMsgDlgType::Error ? IDI_ERROR : IDI_INFORMATION,
-                                                  IMAGE_ICON, Scale(kIconSize), Scale(kIconSize), 0)));
-        SendMessageW(imgIcon, STM_SETICON, reinterpret_cast<WPARAM>(icon_.Get()), 0);
+        iconId_ = type == TMsgDlgType::Error ? IDI_ERROR : IDI_INFORMATION;
+        FormDpiChanged();
 
         lblText = WrappedLabel(*this, text, layout.text);
         buttons_ = AddBoxButtons(*this, layout.client.cx, layout.buttonsTop, buttons == TMsgDlgButtons::OkCancel);
@@ -64,6 +63,13 @@ public:
     std::unique_ptr<TLabel> lblText;
 
 protected:
+    // The system's icon drawn for the box's DPI.
+    void FormDpiChanged() override
+    {
+        IconHandle icon = SystemIcon(iconId_, Scale(kIconSize));
+        SendMessageW(imgIcon, STM_SETICON, reinterpret_cast<WPARAM>(icon.Get()), 0);
+        icon_ = std::move(icon);
+    }
     // The close box answers as Escape does.
     bool CloseQuery() override
     {
@@ -73,6 +79,7 @@ protected:
     }
 
 private:
+    const wchar_t* iconId_;
     IconHandle icon_;
     TBoxButtons buttons_;
 };

@@ -4,6 +4,7 @@
 
 #include "base/Handles.h"
 #include "support/Pixels.h"
+#include "ui/Icons.h"
 #include "ui/Window.h"
 
 namespace {
@@ -19,7 +20,7 @@ TIconKind IconKind(HWND control)
     int size = r.right;
     TPixels pixels = IconPixels(shown, size);
     for (auto [id, kind] : {std::pair{IDI_ERROR, TIconKind::Error}, std::pair{IDI_INFORMATION, TIconKind::Information}}) {
-        IconHandle system(static_cast<HICON>(LoadImageW(nullptr, id, IMAGE_ICON, size, size, 0)));
+        IconHandle system = SystemIcon(id, size);
         if (IconPixels(system.Get(), size) == pixels) return kind;
     }
     return TIconKind::Other;

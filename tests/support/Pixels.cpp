@@ -83,3 +83,14 @@ TPixels IconPixels(HICON icon, int size)
 }
 
 bool IsBlue(COLORREF c) { return GetBValue(c) > 160 && GetRValue(c) < 90 && GetGValue(c) < 90; }
+
+int IconWidth(HICON icon)
+{
+    ICONINFO info{};
+    if (!icon || !GetIconInfo(icon, &info)) return 0;
+    GdiObject color(info.hbmColor);
+    GdiObject mask(info.hbmMask);
+    BITMAP bitmap{};
+    GetObjectW(color ? color.Get() : mask.Get(), sizeof(bitmap), &bitmap);
+    return bitmap.bmWidth;
+}

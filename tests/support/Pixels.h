@@ -44,3 +44,6 @@ TPixels IconPixels(HICON icon, int size);
 
 // Whether a colour is clearly blue.
 bool IsBlue(COLORREF colour);
+
+// The width in pixels of the image an icon holds.
+int IconWidth(HICON icon);

@@ -3,6 +3,8 @@
 #include <thread>
 
 #include "support/BoxWatcher.h"
+#include "support/LayoutCheck.h"
+#include "support/Pixels.h"
 #include "support/TestSupport.h"
 #include "ui/DeviceContext.h"
 #include "ui/Form.h"
@@ -160,6 +162,30 @@ TEST(MessageDialog, IsModalOverTheWindowThatAsks)
     EXPECT_TRUE(askerDisabled);
     EXPECT_TRUE(IsWindowEnabled(asker.Handle()));
     EXPECT_EQ(GetActiveWindow(), asker.Handle());
+}
+
+// The system's icon is drawn for the box's DPI, also after the box moves to another scale.
+TEST(MessageDialog, TheSystemIconComesAtTheBoxsScale)
+{
+    std::vector<int> sizes;
+    BoxAnswer answer{L"エラー", L"OK"};
+    answer.before = [&](HWND box) {
+        HWND image = FindWindowExW(box, nullptr, L"Static", nullptr);
+        while (image && !(GetWindowLongW(image, GWL_STYLE) & SS_ICON)) image = FindWindowExW(box, image, L"Static", nullptr);
+        RECT client{};
+        GetClientRect(box, &client);
+        for (UINT dpi : kDpis) {
+            SendDpiChanged(box, dpi, {client.right, client.bottom});
+            sizes.push_back(IconWidth(reinterpret_cast<HICON>(SendMessageW(image, STM_GETICON, 0, 0))));
+        }
+    };
+    BoxWatcher watcher({answer});
+    MessageDlg(L"本文", TMsgDlgType::Error);
+    ASSERT_TRUE(watcher.Seen().found);
+    EXPECT_EQ(watcher.Seen().icon, TIconKind::Error);
+    std::vector<int> expected;
+    for (UINT dpi : kDpis) expected.push_back(MulDiv(32, static_cast<int>(dpi), 96));
+    EXPECT_EQ(sizes, expected);
 }
 
 TEST(InputBox, AnswersAndTheField)

@@ -3,6 +3,8 @@
 #include <thread>
 
 #include "base/Exception.h"
+#include "support/LayoutCheck.h"
+#include "support/Pixels.h"
 #include "support/TestSupport.h"
 #include "ui/Application.h"
 #include "ui/Button.h"
@@ -124,6 +126,28 @@ TEST(Forms, AControlThatCannotBeCreatedIsReportedWithTheSystemsReason)
         EXPECT_NE(reason.back(), L'\n');
         EXPECT_NE(e.Message().find(L"NoSuchWindowClass"), std::wstring::npos) << Narrow(e.Message());
         EXPECT_NE(e.Message().find(reason), std::wstring::npos) << Narrow(e.Message());
+    }
+}
+
+// The title bar and the task bar draw a form's icons at the system's sizes for its DPI: each
+// icon is made at its size, not one image for both. A dialog frame shows none in its title bar;
+// the main form has its big icon on the task bar.
+TEST(Forms, IconsComeAtTheSystemsSizesForTheFormsDpi)
+{
+    TForm sizeable({L"sizeable", TFormBorder::Sizeable, false, 200, 100});
+    TForm mainDialog({L"main", TFormBorder::Dialog, false, 200, 100});
+    mainDialog.BecomeMainForm();
+    auto icon = [](const TForm& form, WPARAM which) {
+        return IconWidth(reinterpret_cast<HICON>(SendMessageW(form.Handle(), WM_GETICON, which, 0)));
+    };
+    for (UINT dpi : kDpis) {
+        for (TForm* form : {&sizeable, &mainDialog}) SendDpiChanged(form->Handle(), dpi, {200, 100});
+        int big = GetSystemMetricsForDpi(SM_CXICON, dpi);
+        int small = GetSystemMetricsForDpi(SM_CXSMICON, dpi);
+        EXPECT_EQ(icon(sizeable, ICON_BIG), big) << dpi;
+        EXPECT_EQ(icon(sizeable, ICON_SMALL), small) << dpi;
+        EXPECT_EQ(icon(mainDialog, ICON_BIG), big) << dpi;
+        EXPECT_EQ(icon(mainDialog, ICON_SMALL), 0) << dpi;
     }
 }
 
