@@ -128,38 +128,58 @@ with_display() {
   if [ -n "${DISPLAY:-}" ]; then "$@"; else xvfb-run -a -s "-screen 0 1024x768x24" "$@"; fi
 }
 
-# Without a display nobody sees the program's windows, and a dialog would wait for a click that
-# cannot come: say so in one line, keep a picture of the virtual screen, and on Ctrl+C (or a closed
-# terminal) end the program, its Wine processes and the screen, quietly.
-run_headless() {
-  local picture="$build/run-screen.png" job status=0 stopping=0
-  rm -f "$picture"
-  log "No DISPLAY: the windows are on a virtual screen, pictured every second in $picture;" \
-    "set DISPLAY to see them live. Ctrl+C ends the program."
-  # A process group of its own: Ctrl+C reaches this script alone, which ends the job in order.
-  set -m
-  xvfb-run -a -s "-screen 0 1024x768x24" bash "$root/scripts/pe.sh" _pictured "$picture" "$@" \
-    </dev/null >/dev/null 2>&1 &
+# Every process of one run of the program (see run_program): it carries that run's mark in its
+# environment, as do Wine's server and services when the run started them, which leave the run's
+# process group. One per line; the caller's own shells are never among them.
+marked_processes() {  # $1: the mark
+  local entry pid
+  for entry in $(env -u PE_RUN grep -lsxzF "PE_RUN=$1" /proc/[0-9]*/environ 2>/dev/null); do
+    pid=${entry#/proc/}
+    pid=${pid%/environ}
+    [ "$pid" = $$ ] || [ "$pid" = "$BASHPID" ] || echo "$pid"
+  done
+}
+
+# Ends a run's job (a process group of its own) and every process it marked: politely, then,
+# whatever still stands two seconds later, by force. Bounded: at most five seconds.
+stop_run() {  # $1: the job, $2: its mark
+  local i pids
+  kill -TERM -- "-$1" 2>/dev/null || true
+  for i in $(seq 50); do
+    pids=$(marked_processes "$2")
+    if [ -z "$pids" ] && ! kill -0 -- "-$1" 2>/dev/null; then break; fi
+    if [ "$i" = 1 ]; then kill -TERM $pids 2>/dev/null || true; fi
+    if [ "$i" -ge 20 ]; then kill -KILL -- "-$1" $pids 2>/dev/null || true; fi
+    sleep 0.1
+  done
+  wait "$1" 2>/dev/null || true
+}
+
+# Builds, makes the prefix and runs the program with the arguments, all in a job that a signal
+# to this script (Ctrl+C, kill, a timeout, a closed terminal) ends at whatever moment it comes,
+# with everything the job started. The status is the program's, or 128 + the signal's number.
+run_program() {
+  local job mark signal=0 status=0
+  mark="$$-$(date +%s%N)"
+  trap 'signal=2' INT
+  trap 'signal=15' TERM
+  trap 'signal=1' HUP
+  set -m  # a process group of its own: Ctrl+C reaches this script alone, which ends the job
+  PE_RUN="$mark" bash "$root/scripts/pe.sh" _run "$@" </dev/null &
   job=$!
   set +m
-  trap 'stopping=1' INT TERM HUP
-  while :; do
+  while [ "$signal" = 0 ]; do
     status=0
     wait "$job" && break || status=$?
     kill -0 "$job" 2>/dev/null || break
-    if [ "$stopping" = 1 ]; then
-      # The program and its Wine processes first; then the job ends by itself, and with it the
-      # screen. Whatever still stands a few seconds later goes with its process group.
-      wineserver -k >/dev/null 2>&1 || true
-      wineserver -w >/dev/null 2>&1 || true
-      for _ in $(seq 50); do kill -0 "$job" 2>/dev/null || break; sleep 0.1; done
-      kill -TERM -- "-$job" 2>/dev/null || true
-      wait "$job" 2>/dev/null || true
-      status=130
-      break
-    fi
   done
   trap - INT TERM HUP
+  if [ "$signal" != 0 ]; then
+    stop_run "$job" "$mark"
+    return $((128 + signal))
+  fi
+  # The program has ended by itself; its Wine processes too, unless one hangs.
+  stop_run "$job" "$mark"
   return $status
 }
 
@@ -179,12 +199,21 @@ run_tests() {
 
 case "$mode" in
   run)
-    install_missing; mkdir -p "$build"; compile; prepare_prefix
+    install_missing; mkdir -p "$build"
+    run_program "$@"
+    ;;
+  _run)  # the job of run_program: build, prefix, and the program on the display or, without
+    # one, on a virtual screen, since a dialog would wait for a click that cannot come there
+    compile; prepare_prefix
     if [ -n "${DISPLAY:-}" ]; then
-      bash "$root/scripts/pe.sh" _wine "$build/PofuttoErase.exe" "$@"
-    else
-      run_headless "$build/PofuttoErase.exe" "$@"
+      exec bash "$root/scripts/pe.sh" _wine "$build/PofuttoErase.exe" "$@"
     fi
+    picture="$build/run-screen.png"
+    rm -f "$picture"
+    log "No DISPLAY: the windows are on a virtual screen, pictured every second in $picture;" \
+      "set DISPLAY to see them live. Ctrl+C ends the program."
+    exec xvfb-run -a -s "-screen 0 1024x768x24" bash "$root/scripts/pe.sh" _pictured "$picture" \
+      "$build/PofuttoErase.exe" "$@" >/dev/null 2>&1
     ;;
   test)
     install_missing; mkdir -p "$build"; compile; prepare_prefix
@@ -224,7 +253,7 @@ case "$mode" in
     wine "$@" || status=$?
     if [ -n "$watcher" ]; then kill "$watcher" 2>/dev/null || true; rm -f "$picture.part"; fi
     wineserver -k >/dev/null 2>&1 || true
-    wineserver -w >/dev/null 2>&1 || true
+    timeout 10 wineserver -w >/dev/null 2>&1 || true
     exit $status
     ;;
   _copy_prefix)  # a copy of the prefix for a test: $1, where it goes
