@@ -1,5 +1,8 @@
 #include "core/FileOps.h"
 
+#include <algorithm>
+#include <vector>
+
 #include "base/Handles.h"
 
 std::wstring AbsolutePath(const std::wstring& path)
@@ -48,8 +51,28 @@ std::wstring JoinPath(const std::wstring& folder, const std::wstring& name)
 
 bool PlatformHidesFileLinks()
 {
-    static const bool hides = GetProcAddress(GetModuleHandleW(L"ntdll.dll"), "wine_get_version") != nullptr;
+    // The platform that shows a Unix link to a file as a plain file (Wine) reaches the Unix files
+    // behind its drives as "\\?\unix\"; Windows has no such name. Asked of the file system, not
+    // of an export, which some builds of Wine hide.
+    static const bool hides = GetFileAttributesW(L"\\\\?\\unix\\") != INVALID_FILE_ATTRIBUTES;
     return hides;
+}
+
+std::wstring WithoutNameEnds(const std::wstring& path)
+{
+    std::wstring out;
+    out.reserve(path.size());
+    for (size_t start = 0; start <= path.size();) {
+        size_t end = std::min(path.find(L'\\', start), path.size());
+        size_t last = end;
+        while (last > start && (path[last - 1] == L'.' || path[last - 1] == L' ')) --last;
+        // "." and ".." are names of their own, not names with ends.
+        if (last == start) last = end;
+        out.append(path, start, last - start);
+        if (end < path.size()) out.push_back(L'\\');
+        start = end + 1;
+    }
+    return out;
 }
 
 namespace {
@@ -69,20 +92,78 @@ std::wstring FinalPathOf(HANDLE file)
     }
 }
 
-// Whether an open file resolves somewhere else than folderFinal\name.
+HANDLE OpenEntry(const std::wstring& path, DWORD access)
+{
+    return CreateFileW(ApiPath(path).c_str(), access, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                       OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS | FILE_FLAG_OPEN_REPARSE_POINT, nullptr);
+}
+
+bool SamePath(const std::wstring& a, const std::wstring& b)
+{
+    return CompareStringOrdinal(a.c_str(), static_cast<int>(a.size()), b.c_str(), static_cast<int>(b.size()), TRUE) ==
+           CSTR_EQUAL;
+}
+
+bool SameFile(HANDLE a, HANDLE b)
+{
+    BY_HANDLE_FILE_INFORMATION x{};
+    BY_HANDLE_FILE_INFORMATION y{};
+    return GetFileInformationByHandle(a, &x) && GetFileInformationByHandle(b, &y) &&
+           x.dwVolumeSerialNumber == y.dwVolumeSerialNumber && x.nFileIndexHigh == y.nFileIndexHigh &&
+           x.nFileIndexLow == y.nFileIndexLow;
+}
+
+// Calls visit with every other existing path that differs from path (a final path, "\\?\..." with
+// no name ends below its root) only where path's names end in dots or blanks: at each such name,
+// every entry of its folder that is the same without those ends.
+void ForEachLookAlike(const std::wstring& path, const std::function<void(const std::wstring&)>& visit)
+{
+    // The root stays as it is: "\\?\C:" or "\\?\UNC\server\share".
+    bool unc = path.rfind(L"\\\\?\\UNC\\", 0) == 0;
+    size_t rootEnd = path.find(L'\\', 4);
+    for (int skip = unc ? 2 : 0; skip > 0 && rootEnd != std::wstring::npos; --skip) rootEnd = path.find(L'\\', rootEnd + 1);
+    if (rootEnd == std::wstring::npos) return;
+    std::vector<std::wstring> made{path.substr(0, rootEnd)};
+    for (size_t start = rootEnd + 1; start <= path.size();) {
+        size_t end = std::min(path.find(L'\\', start), path.size());
+        std::wstring name = path.substr(start, end - start);
+        std::wstring plain = WithoutNameEnds(name);
+        std::vector<std::wstring> next;
+        for (const std::wstring& folder : made) {
+            if (plain == name) {
+                next.push_back(folder + L'\\' + name);
+                continue;
+            }
+            ScanFolder(folder + L'\\', [&](const WIN32_FIND_DATAW& entry) {
+                if (SamePath(WithoutNameEnds(entry.cFileName), plain)) next.push_back(folder + L'\\' + entry.cFileName);
+            });
+        }
+        made = std::move(next);
+        start = end + 1;
+    }
+    for (const std::wstring& lookAlike : made)
+        if (lookAlike != path) visit(lookAlike);
+}
+
+// Whether an open file resolves somewhere else than folderFinal\name. Where the platform's final
+// path drops the dots and blanks that end names (Wine does), a path that differs only there may
+// still be another file: the entry is itself when none of its look-alikes is the file opened.
 bool LeadsElsewhere(HANDLE file, const std::wstring& folderFinal, const std::wstring& name)
 {
     if (folderFinal.empty()) return false;
     std::wstring final = FinalPathOf(file);
     std::wstring expected = JoinPath(folderFinal, name);
-    return !final.empty() && CompareStringOrdinal(final.c_str(), static_cast<int>(final.size()), expected.c_str(),
-                                                  static_cast<int>(expected.size()), TRUE) != CSTR_EQUAL;
-}
-
-HANDLE OpenEntry(const std::wstring& path, DWORD access)
-{
-    return CreateFileW(ApiPath(path).c_str(), access, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
-                       OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS | FILE_FLAG_OPEN_REPARSE_POINT, nullptr);
+    if (final.empty() || SamePath(final, expected)) return false;
+    if (!SamePath(final, WithoutNameEnds(expected))) return true;
+    bool elsewhere = false;
+    ForEachLookAlike(expected, [&](const std::wstring& lookAlike) {
+        FileHandle other(OpenEntry(lookAlike, FILE_READ_ATTRIBUTES));
+        DWORD error = other ? ERROR_SUCCESS : GetLastError();
+        bool missing = error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND;
+        // One that is there but cannot be told apart counts as the file opened.
+        elsewhere = elsewhere || (other ? SameFile(file, other.Get()) : !missing);
+    });
+    return elsewhere;
 }
 
 }  // namespace
@@ -113,16 +194,4 @@ void DeleteEntry(const std::wstring& path, DWORD attributes, const std::wstring&
     // As DeleteFileW does: a read-only file refuses this and stays.
     FILE_DISPOSITION_INFO dispose{TRUE};
     SetFileInformationByHandle(file.Get(), FileDispositionInfo, &dispose, sizeof(dispose));
-}
-
-std::wstring ShortForm(const std::wstring& path)
-{
-    std::wstring longForm = ApiPath(path);
-    std::wstring shortForm(longForm.size() + 1, L'\0');
-    DWORD got = GetShortPathNameW(longForm.c_str(), shortForm.data(), static_cast<DWORD>(shortForm.size()));
-    if (got == 0 || got >= shortForm.size()) return {};
-    shortForm.resize(got);
-    if (shortForm.rfind(L"\\\\?\\", 0) == 0) shortForm.erase(0, 4);
-    if (shortForm.size() >= MAX_PATH || shortForm.rfind(L"UNC\\", 0) == 0) return {};
-    return shortForm;
 }

@@ -29,6 +29,10 @@ std::wstring JoinPath(const std::wstring& folder, const std::wstring& name);
 // removes the link itself).
 bool PlatformHidesFileLinks();
 
+// A path with the dots and blanks that end its names dropped, as the Win32 layer reads a name
+// (and as Wine's final paths show every name).
+std::wstring WithoutNameEnds(const std::wstring& path);
+
 // The path the file system resolves an existing path to, or the empty text.
 std::wstring FinalPath(const std::wstring& path);
 
@@ -43,7 +47,3 @@ bool IsHiddenLink(const std::wstring& path, DWORD attributes, const std::wstring
 // and deleted through that same handle, so a link's target is never reached.
 void DeleteEntry(const std::wstring& path, DWORD attributes, const std::wstring& folderFinal,
                  const std::wstring& name);
-
-// The short form of a long path, when that brings it under MAX_PATH and out of the "\\?\"
-// form (for the shell, which takes neither); otherwise the empty text.
-std::wstring ShortForm(const std::wstring& path);

@@ -140,7 +140,9 @@ void TPEraseProcessor::EraseFolder(const std::wstring& folder)
             if (UseRecycleBox) {
                 if (IsHiddenLink(path, match.attributes, current.final, match.name)) continue;
                 if (!bin) bin.emplace(Application().Handle());
-                bin->Recycle(path);
+                // One the bin does not take stays, like any entry that cannot be removed; the
+                // run goes on without a word.
+                [[maybe_unused]] bool recycled = bin->Recycle(path);
             } else {
                 DeleteEntry(path, match.attributes, current.final, match.name);
             }

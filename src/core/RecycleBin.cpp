@@ -3,22 +3,16 @@
 #include <shellapi.h>
 #include <shobjidl.h>
 
-#include <memory>
-
-#include "core/FileOps.h"
+#include "core/ComPtr.h"
+#include "core/ShellEntry.h"
 
 namespace {
-
-struct TRelease {
-    void operator()(IUnknown* object) const { object->Release(); }
-};
-template <typename Interface>
-using TComPtr = std::unique_ptr<Interface, TRelease>;
 
 constexpr DWORD kFlags = FOF_SILENT | FOF_NOCONFIRMATION | FOF_ALLOWUNDO | FOF_NOERRORUI;
 
 // Lets a delete go ahead only when the shell says it will recycle the item; any other delete
-// is refused, so the item stays. Lives on the caller's stack, longer than the operation.
+// is refused, so the item stays. Lives on the caller's stack: made before the operation that
+// holds it, and so gone only after that operation has let it go.
 class TRecycleOnly : public IFileOperationProgressSink {
 public:
     bool recycled = false;
@@ -84,21 +78,22 @@ TComPtr<IFileOperation> NewFileOperation(HWND owner, HRESULT& result)
 
 bool RecycleByFileOperation(const std::wstring& path, HWND owner)
 {
+    TRecycleOnly sink;
+    TComPtr<IShellItem> item = ExactShellItem(path);
+    if (!item) return false;
     HRESULT result = S_OK;
     TComPtr<IFileOperation> operation = NewFileOperation(owner, result);
-    IShellItem* made = nullptr;
-    if (!operation || FAILED(SHCreateItemFromParsingName(path.c_str(), nullptr, IID_PPV_ARGS(&made)))) return false;
-    TComPtr<IShellItem> item(made);
-    TRecycleOnly sink;
-    if (FAILED(operation->DeleteItem(item.get(), &sink))) return false;
+    if (!operation || FAILED(operation->DeleteItem(item.get(), &sink))) return false;
     operation->PerformOperations();
     return sink.recycled;
 }
 
 bool RecycleByShell(const std::wstring& path, HWND owner)
 {
+    std::wstring exact = ExactShellPath(path);
+    if (exact.empty()) return false;
     // A list of paths ended by an empty one: the path, then a second NUL.
-    std::wstring from = path;
+    std::wstring from = exact;
     from.push_back(L'\0');
     SHFILEOPSTRUCTW op{};
     op.hwnd = owner;
@@ -106,15 +101,6 @@ bool RecycleByShell(const std::wstring& path, HWND owner)
     op.pFrom = from.c_str();
     op.fFlags = kFlags;
     return SHFileOperationW(&op) == 0 && !op.fAnyOperationsAborted;
-}
-
-// The shell takes paths of at most MAX_PATH characters and not the "\\?\" form: a longer path
-// goes in its short form where that fits, else as it is.
-std::wstring ShellPath(const std::wstring& path)
-{
-    if (path.size() < MAX_PATH) return path;
-    std::wstring shortForm = ShortForm(path);
-    return shortForm.empty() ? path : shortForm;
 }
 
 }  // namespace
@@ -144,8 +130,8 @@ bool TRecycleBin::Recycle(const std::wstring& path)
 {
     if (way_ == TWay::Undecided) way_ = Decide();
     switch (way_) {
-    case TWay::FileOperation: return RecycleByFileOperation(ShellPath(path), owner_);
-    case TWay::ShellWhileTheBinAnswers: return RecycleByShell(ShellPath(path), owner_);
+    case TWay::FileOperation: return RecycleByFileOperation(path, owner_);
+    case TWay::ShellWhileTheBinAnswers: return RecycleByShell(path, owner_);
     default: return false;
     }
 }

@@ -15,9 +15,10 @@ public:
     TRecycleBin(const TRecycleBin&) = delete;
     TRecycleBin& operator=(const TRecycleBin&) = delete;
 
-    // Moves one entry, a file or a folder with all it holds, to the recycle bin. False when it
-    // stays where it is.
-    bool Recycle(const std::wstring& path);
+    // Moves one entry (its absolute path), a file or a folder with all it holds, to the recycle
+    // bin: exactly that entry, whatever its name and length, or nothing. False when it stays
+    // where it is.
+    [[nodiscard]] bool Recycle(const std::wstring& path);
 
 private:
     // How entries reach the bin here, decided at the first entry.

@@ -254,6 +254,45 @@ TEST_F(Run, TargetFormsThatNameTheSameFolder)
     SetCurrentDirectoryW(current);
 }
 
+// Names that the Win32 layer changes (a final dot or blank goes) or reads as a device are
+// entries like any other: each matching one goes, in a folder of such a name too, and nothing
+// else goes with it.
+TEST_F(Run, NamesEndingInADotOrABlankAndDeviceLikeNamesAreRemovedExactly)
+{
+    MakeTree(Root(), {L"dot.~1.", L"space.~2 ", L"nul.~1", L"CON.~bak", L"odd.~3.\\in.~4 ", L"odd.~3.\\in.~4",
+                      L"odd.~3\\in.~4", L"keep.", L"keep", L"keep.txt"});
+    Clean({L"*.~*", L"*."}, true, false);
+    EXPECT_EQ(ListTree(Root()), (Paths{L"keep", L"keep.txt", L"odd.~3.\\", L"odd.~3\\"}));
+}
+
+// In recycle mode the shell is never handed a name that it reads as another entry: a match it
+// cannot name exactly stays where it is, and its sibling with it.
+TEST_F(Run, RecycleModeNeverHandsTheShellAnotherEntry)
+{
+    SKIP_WITHOUT_WINE("the recycle bin is read as the freedesktop trash");
+    MakeTree(Root(), {L"a.bak ", L"a.bak", L"old.\\in.txt", L"old\\in.txt", L"x.~y"});
+    Clean({L"*.bak ", L"*.", L"*.~*"}, false, true);
+    EXPECT_EQ(ListTree(Root()), (Paths{L"a.bak", L"a.bak ", L"old.\\", L"old.\\in.txt", L"old\\", L"old\\in.txt"}));
+    EXPECT_EQ(Trashed(), Paths{L"x.~y"});
+}
+
+// A link whose name differs from its target's only by a final dot or blank is still a link: it
+// stays, and so does its target, also in a folder of such a name.
+TEST_F(Run, LinksNamedLikeTheirTargetsStay)
+{
+    SKIP_WITHOUT_WINE("links are made as Unix links");
+    MakeTree(Root(), {L"precious", L"sub\\precious", L"sub.\\keep"});
+    ASSERT_TRUE(MakeUnixSymlink(Root() + L"\\precious", Root() + L"\\precious."));
+    ASSERT_TRUE(MakeUnixSymlink(Root() + L"\\precious", Root() + L"\\precious "));
+    ASSERT_TRUE(MakeUnixSymlink(Root() + L"\\sub\\precious", Root() + L"\\sub.\\precious."));
+    for (bool recycle : {false, true}) {
+        Clean({L"*.", L"* "}, true, recycle);
+        EXPECT_EQ(ListTree(Root()), (Paths{L"precious", L"precious ", L"precious.", L"sub.\\", L"sub.\\keep",
+                                           L"sub.\\precious.", L"sub\\", L"sub\\precious"}))
+            << recycle;
+    }
+}
+
 TEST_F(Run, MissingTargetRemovesNothing)
 {
     MakeTree(Root(), {L"a.~x"});

@@ -28,13 +28,34 @@ TempDir::~TempDir() { RemoveTree(path_); }
 
 namespace {
 
-// The "\\?\" form of a path, normalised first (that form takes "." segments literally).
+// The "\\?\" form of a path. That form takes "." and ".." segments literally, so they are
+// resolved first; a name keeps a final dot or blank, which the Win32 form would drop.
 std::wstring Long(const std::wstring& path)
 {
     if (path.rfind(L"\\\\?\\", 0) == 0) return path;
-    wchar_t full[32768];
-    DWORD got = GetFullPathNameW(path.c_str(), 32768, full, nullptr);
-    return got > 0 && got < 32768 ? L"\\\\?\\" + std::wstring(full) : path;
+    std::wstring full = path;
+    std::replace(full.begin(), full.end(), L'/', L'\\');
+    bool absolute = full.size() >= 3 && full[1] == L':' && full[2] == L'\\';
+    if (!absolute) {
+        wchar_t made[32768];
+        DWORD got = GetFullPathNameW(path.c_str(), 32768, made, nullptr);
+        if (got == 0 || got >= 32768) return path;
+        full = made;
+    }
+    std::vector<std::wstring> segments;
+    for (size_t start = 0; start <= full.size();) {
+        size_t end = std::min(full.find(L'\\', start), full.size());
+        std::wstring segment = full.substr(start, end - start);
+        if (segment == L"..") {
+            if (segments.size() > 1) segments.pop_back();
+        } else if (segment != L"." && !segment.empty()) {
+            segments.push_back(segment);
+        }
+        start = end + 1;
+    }
+    std::wstring joined = full.rfind(L"\\\\", 0) == 0 ? L"\\\\?\\UNC" : L"\\\\?";
+    for (const std::wstring& segment : segments) joined += L"\\" + segment;
+    return joined;
 }
 
 // Calls visit for each entry of folder, without "." and "..".
@@ -117,7 +138,8 @@ std::string UnixPath(const std::wstring& dosPath)
     static auto fn = reinterpret_cast<Fn>(
         reinterpret_cast<void*>(GetProcAddress(GetModuleHandleW(L"kernel32.dll"), "wine_get_unix_file_name")));
     if (!fn) return {};
-    char* unix = fn(dosPath.c_str());
+    // The long form: a name keeps a final dot or blank.
+    char* unix = fn(Long(dosPath).c_str());
     if (!unix) return {};
     std::string out = unix;
     HeapFree(GetProcessHeap(), 0, unix);

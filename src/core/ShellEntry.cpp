@@ -1,0 +1,96 @@
+#include "core/ShellEntry.h"
+
+#include "core/FileOps.h"
+
+namespace {
+
+// The item's name in the given form, or the empty text.
+std::wstring DisplayName(IShellItem& item, SIGDN form)
+{
+    wchar_t* name = nullptr;
+    if (FAILED(item.GetDisplayName(form, &name)) || !name) return {};
+    std::wstring out = name;
+    CoTaskMemFree(name);
+    return out;
+}
+
+bool SameText(const std::wstring& a, const std::wstring& b)
+{
+    return CompareStringOrdinal(a.c_str(), static_cast<int>(a.size()), b.c_str(), static_cast<int>(b.size()), TRUE) ==
+           CSTR_EQUAL;
+}
+
+// The item the shell parses path (under MAX_PATH) into, when that item is this path.
+TComPtr<IShellItem> ParsedItem(const std::wstring& path)
+{
+    IShellItem* made = nullptr;
+    if (FAILED(SHCreateItemFromParsingName(path.c_str(), nullptr, IID_PPV_ARGS(&made)))) return nullptr;
+    TComPtr<IShellItem> item(made);
+    return SameText(DisplayName(*item, SIGDN_FILESYSPATH), path) ? std::move(item) : nullptr;
+}
+
+// The child of parent named name, when the shell makes exactly that child.
+TComPtr<IShellItem> ChildItem(IShellItem& parent, const std::wstring& name)
+{
+    IShellItem* made = nullptr;
+    if (FAILED(SHCreateItemFromRelativeName(&parent, name.c_str(), nullptr, IID_PPV_ARGS(&made)))) return nullptr;
+    TComPtr<IShellItem> child(made);
+    IShellItem* madeParent = nullptr;
+    if (FAILED(child->GetParent(&madeParent))) return nullptr;
+    TComPtr<IShellItem> itsParent(madeParent);
+    int order = 1;
+    bool sameParent = SUCCEEDED(itsParent->Compare(&parent, SICHINT_CANONICAL, &order)) && order == 0;
+    return sameParent && SameText(DisplayName(*child, SIGDN_PARENTRELATIVEPARSING), name) ? std::move(child) : nullptr;
+}
+
+// The short form of a long path, when that brings it under MAX_PATH and out of the "\\?\" form;
+// otherwise the empty text. A short name is another name of the same entry.
+std::wstring ShortForm(const std::wstring& path)
+{
+    std::wstring longForm = ApiPath(path);
+    std::wstring shortForm(longForm.size() + 1, L'\0');
+    DWORD got = GetShortPathNameW(longForm.c_str(), shortForm.data(), static_cast<DWORD>(shortForm.size()));
+    if (got == 0 || got >= shortForm.size()) return {};
+    shortForm.resize(got);
+    if (shortForm.rfind(L"\\\\?\\", 0) == 0) shortForm.erase(0, 4);
+    if (shortForm.size() >= MAX_PATH || shortForm.rfind(L"UNC\\", 0) == 0) return {};
+    return shortForm;
+}
+
+}  // namespace
+
+bool Win32NamesExactly(const std::wstring& path)
+{
+    // Long paths keep the ends of their names through the full-path call, but not through the
+    // shell: asked apart.
+    if (WithoutNameEnds(path) != path) return false;
+    std::wstring full(path.size() + 1, L'\0');
+    DWORD got = GetFullPathNameW(path.c_str(), static_cast<DWORD>(full.size()), full.data(), nullptr);
+    return got == path.size() && full.compare(0, got, path) == 0;
+}
+
+TComPtr<IShellItem> ExactShellItem(const std::wstring& path)
+{
+    if (!Win32NamesExactly(path)) return nullptr;
+    if (path.size() < MAX_PATH) return ParsedItem(path);
+    // Too long to parse: the longest folder above it that parses, then one exact name at a time.
+    size_t cut = path.find_last_of(L'\\', MAX_PATH - 1);
+    if (cut == std::wstring::npos || cut < 3) return nullptr;
+    TComPtr<IShellItem> item = ParsedItem(path.substr(0, cut));
+    for (size_t start = cut + 1; item && start <= path.size();) {
+        size_t end = std::min(path.find(L'\\', start), path.size());
+        item = ChildItem(*item, path.substr(start, end - start));
+        start = end + 1;
+    }
+    return item;
+}
+
+std::wstring ExactShellPath(const std::wstring& path)
+{
+    if (!Win32NamesExactly(path)) return {};
+    if (path.size() < MAX_PATH) return path;
+    // Where the short form is missing (a volume without short names), the path as it is: a call
+    // that cannot take it fails, and the entry stays.
+    std::wstring shortForm = ShortForm(path);
+    return !shortForm.empty() && Win32NamesExactly(shortForm) ? shortForm : path;
+}
