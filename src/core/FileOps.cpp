@@ -39,9 +39,11 @@ void ScanFolder(const std::wstring& folder, const std::function<void(const WIN32
     } while (FindNextFileW(find.Get(), &found));
 }
 
-bool IsFolderLink(DWORD attributes)
+bool IsFolderLink(DWORD attributes, DWORD reparseTag)
 {
-    return (attributes & FILE_ATTRIBUTE_DIRECTORY) && (attributes & FILE_ATTRIBUTE_REPARSE_POINT);
+    if (!(attributes & FILE_ATTRIBUTE_DIRECTORY) || !(attributes & FILE_ATTRIBUTE_REPARSE_POINT)) return false;
+    // A tag the platform does not tell (Wine shows a Unix link so) counts as a link.
+    return reparseTag == 0 || IsReparseTagNameSurrogate(reparseTag);
 }
 
 std::wstring JoinPath(const std::wstring& folder, const std::wstring& name)

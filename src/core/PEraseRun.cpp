@@ -18,6 +18,7 @@ namespace {
 struct TMatch {
     std::wstring name;
     DWORD attributes;
+    bool folderLink;
     size_t condition;  // position in the visit's working list
 };
 
@@ -94,12 +95,13 @@ void TPEraseProcessor::EraseFolder(const std::wstring& folder)
         ScanFolder(visit.prefix, [&](const WIN32_FIND_DATAW& entry) {
             pump.WhenDue();
             bool isFolder = entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY;
-            if (recurse && isFolder && !IsFolderLink(entry.dwFileAttributes)) visit.subfolders.emplace_back(entry.cFileName);
+            bool folderLink = IsFolderLink(entry.dwFileAttributes, entry.dwReserved0);
+            if (recurse && isFolder && !folderLink) visit.subfolders.emplace_back(entry.cFileName);
             if (matchers.empty()) return;
             FoldCaseInto(entry.cFileName, folded);
             for (size_t i = 0; i < matchers.size(); ++i) {
                 if (matchers[i].Matches(folded)) {
-                    visit.matches.push_back({entry.cFileName, entry.dwFileAttributes, i});
+                    visit.matches.push_back({entry.cFileName, entry.dwFileAttributes, folderLink, i});
                     break;
                 }
             }
@@ -135,7 +137,7 @@ void TPEraseProcessor::EraseFolder(const std::wstring& folder)
         }
         for (const TMatch& match : current.matches) {
             pump.WhenDue();
-            if (IsFolderLink(match.attributes)) continue;
+            if (match.folderLink) continue;
             std::wstring path = current.prefix + match.name;
             if (UseRecycleBox) {
                 if (IsHiddenLink(path, match.attributes, current.final, match.name)) continue;
