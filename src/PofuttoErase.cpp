@@ -22,6 +22,11 @@ std::vector<std::wstring> Arguments()
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int)
 {
+    // First of all: every DLL loaded from here on comes from System32 alone, never from the
+    // folder the program stands in (a Downloads folder may hold a planted version.dll). The
+    // program imports only DLLs the system always takes from there; the others (version,
+    // uxtheme) are delay-loaded, and so load under this rule.
+    SetDefaultDllDirectories(LOAD_LIBRARY_SEARCH_SYSTEM32);
     TProgramLifetime lifetime;
     Application().SetTitle(kTitle);
     try {
