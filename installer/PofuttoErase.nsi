@@ -4,8 +4,14 @@
 ; makensis -INPUTCHARSET UTF8 -DEXE=<PofuttoErase.exe> -DOUTFILE=<setup.exe> PofuttoErase.nsi (paths are
 ; taken from this folder, where makensis works)
 Unicode true
-; The program is 64-bit; so is its installer.
-Target amd64-unicode
+; The program is 64-bit; so is its installer where this NSIS has the 64-bit stubs (Debian's has;
+; the official Windows build has only the 32-bit ones, which install the same files and keys for
+; the current user).
+!if /FileExists "${NSISDIR}\Stubs\lzma_solid-amd64-unicode"
+  Target amd64-unicode
+!else
+  Target x86-unicode
+!endif
 !include MUI2.nsh
 !include FileFunc.nsh
 !include Sections.nsh

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <stdexcept>
+
 #include "company/VarnelException.h"
 #include "company/VarnelFunctions.h"
 #include "company/VarnelGlobalVars.h"

@@ -144,6 +144,7 @@ TEST_F(Cleanup, FolderArgumentForms)
 
 TEST_F(Cleanup, JapaneseNamesAndConditions)
 {
+    SKIP_UNLESS_ANSI_HOLDS(L"*.バックアップ");
     MakeTree(Work(), {L"設計書.バックアップ", L"設計書.doc", L"資料\\議事録.バックアップ", L"ソース.~cpp"});
     Settings(L"*.バックアップ;*.~*", true, false);
     Run(L" RevorErase \"" + Work() + L"\"");

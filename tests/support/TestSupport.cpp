@@ -10,6 +10,7 @@
 #include <tlhelp32.h>
 
 #include <algorithm>
+#include <stdexcept>
 
 TempDir::TempDir()
 {
@@ -411,18 +412,35 @@ bool WaitFor(const std::function<bool()>& condition, std::chrono::milliseconds t
 
 std::string SettingsText(const std::wstring& conditions, const char* flags)
 {
-    return Sjis(L"[Config]\r\nSearchCondition=" + conditions + L"\r\nRecurseSubDir=" + wchar_t(flags[0]) +
-                L"\r\nUseRecycleBox=" + wchar_t(flags[1]) + L"\r\nNoInquiryBox=" + wchar_t(flags[2]) + L"\r\n");
+    return AnsiBytes(L"[Config]\r\nSearchCondition=" + conditions + L"\r\nRecurseSubDir=" + wchar_t(flags[0]) +
+                     L"\r\nUseRecycleBox=" + wchar_t(flags[1]) + L"\r\nNoInquiryBox=" + wchar_t(flags[2]) + L"\r\n");
 }
 
 std::string Narrow(const std::wstring& text) { return ToUtf8(text); }
 
-std::string Sjis(const std::wstring& text)
+std::string AnsiBytes(const std::wstring& text)
 {
-    int size = WideCharToMultiByte(932, 0, text.data(), static_cast<int>(text.size()), nullptr, 0, nullptr, nullptr);
+    int size = WideCharToMultiByte(CP_ACP, 0, text.data(), static_cast<int>(text.size()), nullptr, 0, nullptr, nullptr);
     std::string out(static_cast<size_t>(size), '\0');
-    WideCharToMultiByte(932, 0, text.data(), static_cast<int>(text.size()), out.data(), size, nullptr, nullptr);
+    WideCharToMultiByte(CP_ACP, 0, text.data(), static_cast<int>(text.size()), out.data(), size, nullptr, nullptr);
     return out;
+}
+
+std::wstring FromAnsiBytes(const std::string& bytes)
+{
+    std::wstring text(bytes.size(), L'\0');
+    text.resize(static_cast<size_t>(MultiByteToWideChar(CP_ACP, 0, bytes.data(), static_cast<int>(bytes.size()),
+                                                        text.data(), static_cast<int>(text.size()))));
+    return text;
+}
+
+bool AnsiCodePageHolds(const std::wstring& text)
+{
+    BOOL lost = FALSE;
+    std::string bytes(text.size() * 2 + 1, '\0');
+    int size = WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, text.data(), static_cast<int>(text.size()),
+                                   bytes.data(), static_cast<int>(bytes.size()), nullptr, &lost);
+    return !lost && (size > 0 || text.empty());
 }
 
 void PrintTo(const TBounds& bounds, std::ostream* out)

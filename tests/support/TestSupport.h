@@ -102,14 +102,24 @@ std::vector<std::wstring> TrashedBelow(const std::wstring& root);
 std::wstring TrashFilesFolder();
 void EmptyTrash();
 
-// A settings file as the program keeps it (code page 932): the conditions in their stored form and
-// the three flags RecurseSubDir, UseRecycleBox, NoInquiryBox as three digits ("101").
+// A settings file as the program keeps it, in the system's ANSI code page (932 on a Japanese
+// system): the conditions in their stored form and the three flags RecurseSubDir, UseRecycleBox,
+// NoInquiryBox as three digits ("101").
 std::string SettingsText(const std::wstring& conditions, const char* flags);
+
+// A text as bytes of the system's ANSI code page, as the profile API writes it, and back.
+std::string AnsiBytes(const std::wstring& text);
+std::wstring FromAnsiBytes(const std::string& bytes);
+// Whether the system's ANSI code page holds the text, so that a settings file can: Japanese text
+// needs a Japanese system (932), as the tests under Wine have; an English Windows (1252) has not.
+bool AnsiCodePageHolds(const std::wstring& text);
+#define SKIP_UNLESS_ANSI_HOLDS(text)                                                                  \
+    if (!AnsiCodePageHolds(text))                                                                     \
+    GTEST_SKIP() << "the system's ANSI code page " << GetACP() << " cannot hold " << Narrow(text) \
+                 << " (a Japanese system's 932 can)"
 
 // The text as UTF-8 for readable assertion messages.
 std::string Narrow(const std::wstring& text);
-// Bytes of a text in code page 932.
-std::string Sjis(const std::wstring& text);
 
 // Bounds in assertion messages: "left,top widthxheight".
 void PrintTo(const TBounds& bounds, std::ostream* out);

@@ -82,7 +82,7 @@ int wmain(int argc, wchar_t** argv)
     Application().SetTitle(L"VARNEL ポフッと削除");
     {
         TempDir dir;
-        WriteBytes(dir / L"PEConfig.ini", Sjis(L"[Config]\r\nSearchCondition=*.~*;.#*.*;*.tmp;*.bak\r\n"
+        WriteBytes(dir / L"PEConfig.ini", AnsiBytes(L"[Config]\r\nSearchCondition=*.~*;.#*.*;*.tmp;*.bak\r\n"
                                                L"RecurseSubDir=1\r\nUseRecycleBox=1\r\nNoInquiryBox=0\r\n"));
         EraseProcessor().SettingsFileName = dir / L"PEConfig.ini";
         EraseProcessor().LoadSettings();
