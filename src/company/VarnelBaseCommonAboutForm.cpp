@@ -3,7 +3,7 @@
 #include <shellapi.h>
 
 #include "base/TextConvert.h"
-#include "ui/Label.h"
+#include "ui/StaticText.h"
 
 std::function<void(HWND owner, const std::wstring& url)> gOpenWebPage = [](HWND owner, const std::wstring& url) {
     ShellExecuteW(owner, nullptr, url.c_str(), nullptr, nullptr, SW_SHOW);

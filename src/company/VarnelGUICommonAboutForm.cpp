@@ -2,7 +2,7 @@
 
 #include "base/ExePath.h"
 #include "ui/Application.h"
-#include "ui/Label.h"
+#include "ui/StaticText.h"
 
 std::wstring T_VarnelGUICommonAboutForm::GetExeVersionInfo(TVersionInfoKey key) const
 {

@@ -5,7 +5,7 @@
 #include <functional>
 #include <string>
 
-#include "ui/TextLabel.h"
+#include "ui/Label.h"
 
 enum class TBorderStyle { bsNone, bsSingle };
 

@@ -1,7 +1,7 @@
 #include "core/PEraseWaitDlg.h"
 
 #include "ui/Application.h"
-#include "ui/Label.h"
+#include "ui/StaticText.h"
 
 namespace {
 

@@ -3,7 +3,7 @@
 #include "base/TextConvert.h"
 #include "core/PEraseClasses.h"
 #include "dialogs/PEraseDialogParts.h"
-#include "ui/Label.h"
+#include "ui/StaticText.h"
 
 namespace {
 

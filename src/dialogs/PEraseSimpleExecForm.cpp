@@ -2,7 +2,7 @@
 
 #include "core/PEraseClasses.h"
 #include "dialogs/PEraseDialogParts.h"
-#include "ui/Label.h"
+#include "ui/StaticText.h"
 
 namespace {
 

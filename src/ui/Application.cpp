@@ -5,6 +5,8 @@
 #include "ui/Form.h"
 #include "ui/Icons.h"
 #include "ui/MessageBox.h"
+#include "ui/MessagePump.h"
+#include "ui/Window.h"
 
 namespace {
 
@@ -26,6 +28,8 @@ void FinalizeApplication()
 {
     if (gApplication) gApplication->DestroyForms();
     gApplication.reset();
+    SetWindowErrorHandler(nullptr);
+    SetTopLevelOwner(nullptr);
 }
 
 std::wstring ExceptionDisplayText(const std::wstring& message)
@@ -34,7 +38,11 @@ std::wstring ExceptionDisplayText(const std::wstring& message)
     return message;
 }
 
-TApplication::TApplication() = default;
+TApplication::TApplication()
+{
+    // An exception that a window's handler raises is shown by this application's display.
+    SetWindowErrorHandler([this] { HandleException(); });
+}
 
 TApplication::~TApplication() { DestroyForms(); }
 
@@ -53,6 +61,7 @@ void TApplication::Initialize()
     handle_ = CreateWindowExW(0, kAppClass, title_.c_str(), WS_POPUP, 0, 0, 0, 0, nullptr, nullptr, instance,
                               nullptr);
     if (!handle_) RaiseLastOSError(L"アプリケーションのウィンドウを作成できません");
+    SetTopLevelOwner(handle_);
 }
 
 void TApplication::SetTitle(std::wstring title)
@@ -63,24 +72,13 @@ void TApplication::SetTitle(std::wstring title)
 
 void TApplication::Adopt(std::unique_ptr<TForm> form, bool mayBecomeMain)
 {
+    TForm* adopted = form.get();
+    adopted->SetReleaser([this, adopted] { Release(*adopted); });
     if (mayBecomeMain && !mainForm_) {
-        mainForm_ = form.get();
-        mainForm_->BecomeMainForm();
+        mainForm_ = adopted;
+        mainForm_->BecomeMainForm([this] { Terminate(); });
     }
     forms_.push_back(std::move(form));
-}
-
-bool TApplication::HandleMessage(MSG& msg)
-{
-    if (msg.message == WM_QUIT) {
-        terminated_ = true;
-        return false;
-    }
-    HWND active = GetActiveWindow();
-    if (active && IsDialogMessageW(active, &msg)) return true;
-    TranslateMessage(&msg);
-    DispatchMessageW(&msg);
-    return true;
 }
 
 void TApplication::Run()
@@ -101,13 +99,6 @@ void TApplication::Run()
     }
 }
 
-bool TApplication::NextMessage(MSG& msg)
-{
-    BOOL got = GetMessageW(&msg, nullptr, 0, 0);
-    if (got == -1) RaiseLastOSError(L"メッセージを受け取れません");
-    return got != 0;
-}
-
 void TApplication::ProcessMessages()
 {
     // Asking whether anything waits costs far less than looking for a message (which also
@@ -115,11 +106,13 @@ void TApplication::ProcessMessages()
     if (!HIWORD(GetQueueStatus(QS_ALLINPUT))) return;
     MSG msg;
     while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
-        if (!HandleMessage(msg)) {
+        if (msg.message == WM_QUIT) {
             // Keep the quit request for the message loop that is waiting for it.
+            terminated_ = true;
             PostQuitMessage(static_cast<int>(msg.wParam));
             break;
         }
+        HandleMessage(msg);
     }
 }
 

@@ -1,6 +1,8 @@
 #pragma once
 // The application object: title, the hidden application window that owns every top-level
-// window, the main form, the message loop and the default exception display.
+// window, the main form, the message loop and the default exception display. It sits on top of
+// the toolkit: it registers its exception display and its window with the window base, and gives
+// the forms it adopts their release and, to the main form, the end of the program.
 #include <windows.h>
 
 #include <functional>
@@ -41,12 +43,6 @@ public:
     void Run();
     // Handles every message already waiting, then returns.
     void ProcessMessages();
-    // Waits for the next message of the thread; false for the quit request. Raises EOSError
-    // when the system cannot deliver one.
-    bool NextMessage(MSG& msg);
-    // Handles one message as every loop of the program does (dialog keys first); false for
-    // the quit request.
-    bool HandleMessage(MSG& msg);
     void Terminate();
     bool Terminated() const { return terminated_; }
 

@@ -6,7 +6,7 @@
 
 #include "ui/Button.h"
 #include "ui/Form.h"
-#include "ui/TextLabel.h"
+#include "ui/Label.h"
 
 constexpr int kBoxButtonHeight = 25;
 

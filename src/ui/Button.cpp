@@ -6,8 +6,8 @@
 
 #include "ui/DeviceContext.h"
 
-TButton::TButton(TForm& form, TBounds place, unsigned anchors, const std::wstring& caption, int id)
-    : TControl(form, L"BUTTON", caption, WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON, 0, place, anchors, id)
+TButton::TButton(TControlHost& host, TBounds place, unsigned anchors, const std::wstring& caption, int id)
+    : TControl(host, L"BUTTON", caption, WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON, 0, place, anchors, id)
 {
 }
 
@@ -19,11 +19,11 @@ void TButton::SetCancel(bool value)
 void TButton::SetDefault(bool value)
 {
     if (value) {
-        Form().SetDefaultButton(this);
-    } else if (Form().DefaultButton() == this) {
-        Form().SetDefaultButton(nullptr);
+        Host().SetDefaultButton(this);
+    } else if (Host().DefaultButton() == this) {
+        Host().SetDefaultButton(nullptr);
     }
-    Form().UpdateButtonLook();
+    Host().UpdateButtonLook();
 }
 
 void TButton::SetCaptionColor(COLORREF color)
@@ -49,7 +49,7 @@ LRESULT TButton::WndProc(UINT msg, WPARAM wParam, LPARAM lParam)
 {
     // The focused push button is the one Enter presses, so it alone looks the default. The
     // dialog keys restyle the buttons after the focus has moved; the form settles it last.
-    if (msg == WM_SETFOCUS || msg == WM_KILLFOCUS) Form().UpdateButtonLookLater();
+    if (msg == WM_SETFOCUS || msg == WM_KILLFOCUS) Host().UpdateButtonLookLater();
     return TControl::WndProc(msg, wParam, lParam);
 }
 

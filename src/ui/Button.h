@@ -14,7 +14,7 @@
 
 class TButton : public TControl {
 public:
-    TButton(TForm& form, TBounds place, unsigned anchors, const std::wstring& caption, int id = 0);
+    TButton(TControlHost& host, TBounds place, unsigned anchors, const std::wstring& caption, int id = 0);
 
     std::wstring Caption() const { return Text(); }
     void SetCaption(const std::wstring& caption) { SetText(caption); }
@@ -31,8 +31,8 @@ public:
     // Runs on each press (mouse, Space, Enter, Escape for the cancel role, its access key).
     std::function<void()> OnClick;
 
-    // Draws it as the button Enter presses, or not.
-    void ShowAsDefault(bool value);
+    bool IsPushButton() const override { return true; }
+    void ShowAsDefault(bool value) override;
 
     void Command(WORD code) override;
     bool Notify(const NMHDR& header, LRESULT& result) override;

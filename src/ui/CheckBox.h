@@ -8,7 +8,7 @@
 
 class TCheckBox : public TControl {
 public:
-    TCheckBox(TForm& form, TBounds place, unsigned anchors, const std::wstring& caption);
+    TCheckBox(TControlHost& host, TBounds place, unsigned anchors, const std::wstring& caption);
 
     bool Checked() const;
     void SetChecked(bool value);

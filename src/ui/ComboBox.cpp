@@ -2,15 +2,15 @@
 
 #include <commctrl.h>
 
-TComboBox::TComboBox(TForm& form, TBounds place, unsigned anchors, int rows)
-    : TControl(form, L"COMBOBOX", L"", WS_VISIBLE | WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWNLIST, 0, place, anchors)
+TComboBox::TComboBox(TControlHost& host, TBounds place, unsigned anchors, int rows)
+    : TControl(host, L"COMBOBOX", L"", WS_VISIBLE | WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWNLIST, 0, place, anchors)
 {
     SendMessageW(Handle(), CB_SETMINVISIBLE, static_cast<WPARAM>(rows), 0);
     // The window's height is the field's and the dropped list's together.
     auto field = static_cast<int>(SendMessageW(Handle(), CB_GETITEMHEIGHT, static_cast<WPARAM>(-1), 0));
     auto row = static_cast<int>(SendMessageW(Handle(), CB_GETITEMHEIGHT, 0, 0));
-    int dropped = MulDiv(field + 8 + rows * row, 96, static_cast<int>(form.Dpi()));
-    form.MoveControl(Handle(), {place.Left, place.Top, place.Width, dropped});
+    int dropped = MulDiv(field + 8 + rows * row, 96, static_cast<int>(host.Dpi()));
+    host.MoveControl(Handle(), {place.Left, place.Top, place.Width, dropped});
 }
 
 int TComboBox::Count() const { return static_cast<int>(SendMessageW(Handle(), CB_GETCOUNT, 0, 0)); }

@@ -11,7 +11,7 @@ class TComboBox : public TControl {
 public:
     // The field at left, top and width of place, one text line high; the list drops down
     // rows entries high.
-    TComboBox(TForm& form, TBounds place, unsigned anchors, int rows = 8);
+    TComboBox(TControlHost& host, TBounds place, unsigned anchors, int rows = 8);
 
     int Count() const;
     std::wstring Item(int index) const;

@@ -2,7 +2,7 @@
 
 #include <commctrl.h>
 
-#include "ui/Application.h"
+#include "ui/Window.h"
 
 namespace {
 
@@ -10,17 +10,17 @@ constexpr UINT_PTR kSubclassId = 1;
 
 }  // namespace
 
-TControl::TControl(TForm& form, const wchar_t* className, const std::wstring& text, DWORD style, DWORD exStyle,
-                   TBounds place, unsigned anchors, int id)
-    : form_(form), handle_(form.AddControl(className, text, style, exStyle, form.Handle(), place, anchors)),
-      id_(form.Register(*this, id))
+TControl::TControl(TControlHost& host, const wchar_t* className, const std::wstring& text, DWORD style,
+                   DWORD exStyle, TBounds place, unsigned anchors, int id)
+    : host_(host), handle_(host.AddControl(className, text, style, exStyle, host.HostWindow(), place, anchors)),
+      id_(host.BindControl(*this, id))
 {
     SetWindowSubclass(handle_, &TControl::SubclassProc, kSubclassId, reinterpret_cast<DWORD_PTR>(this));
 }
 
 TControl::~TControl()
 {
-    form_.Forget(handle_);
+    host_.Forget(handle_);
     if (IsWindow(handle_)) {
         RemoveWindowSubclass(handle_, &TControl::SubclassProc, kSubclassId);
         DestroyWindow(handle_);
@@ -29,7 +29,7 @@ TControl::~TControl()
 
 void TControl::ChangeId(int id)
 {
-    id_ = form_.Register(*this, id);
+    id_ = host_.BindControl(*this, id);
 }
 
 bool TControl::Enabled() const { return IsWindowEnabled(handle_); }
@@ -38,7 +38,7 @@ void TControl::SetEnabled(bool value)
 {
     // A control that loses its input hands the focus on, so the keyboard still works.
     if (!value && Focused()) {
-        HWND next = GetNextDlgTabItem(form_.Handle(), handle_, FALSE);
+        HWND next = GetNextDlgTabItem(host_.HostWindow(), handle_, FALSE);
         if (next && next != handle_) ::SetFocus(next);
     }
     EnableWindow(handle_, value);
@@ -70,7 +70,7 @@ LRESULT CALLBACK TControl::SubclassProc(HWND hwnd, UINT msg, WPARAM wParam, LPAR
     try {
         return reinterpret_cast<TControl*>(self)->WndProc(msg, wParam, lParam);
     } catch (...) {
-        Application().HandleException();
+        HandleWindowError();
         return 0;
     }
 }

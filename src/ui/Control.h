@@ -1,19 +1,49 @@
 #pragma once
-// A child control of a form: the form lays it out and hands it the notifications that its
-// parent receives for it (by control id). Every message to the control passes through WndProc
-// first, so a control class can add to the platform control's own handling.
+// A child control: the window it stands in (its host, the form) lays it out and hands it the
+// notifications it receives for it (by control id). Every message to the control passes through
+// WndProc first, so a control class can add to the platform control's own handling.
 #include <windows.h>
 
 #include <initializer_list>
 #include <string>
 
-#include "ui/Form.h"
+#include "ui/Layout.h"
+
+class TControl;
+
+// What a control needs of the window it stands in; the form provides it.
+class TControlHost {
+public:
+    virtual HWND HostWindow() const = 0;
+    // The DPI the host is laid out for.
+    virtual UINT Dpi() const = 0;
+    // Creates a child window at 96-DPI bounds of parent (the host or a child of it) and keeps
+    // it laid out there by its anchors.
+    virtual HWND AddControl(const wchar_t* className, const std::wstring& text, DWORD style, DWORD exStyle,
+                            HWND parent, TBounds bounds96, unsigned anchors) = 0;
+    // Moves a child to new 96-DPI bounds.
+    virtual void MoveControl(HWND child, TBounds bounds96) = 0;
+    // Binds a control to the id its notifications come with (0: the next free one); the id.
+    virtual int BindControl(TControl& control, int id) = 0;
+    // Takes a child out of the layout and its control out of the notifications.
+    virtual void Forget(HWND child) = 0;
+    // The control Enter presses while the focus is on no push button (null for none).
+    virtual TControl* DefaultButton() const = 0;
+    virtual void SetDefaultButton(TControl* button) = 0;
+    // Draws the focused push button, else the default button, as the one Enter presses: now,
+    // or once the messages already waiting have been handled.
+    virtual void UpdateButtonLook() = 0;
+    virtual void UpdateButtonLookLater() = 0;
+
+protected:
+    ~TControlHost() = default;
+};
 
 class TControl {
 public:
-    // Creates the platform control className as a child of form at place; id 0 takes the
-    // form's next free id.
-    TControl(TForm& form, const wchar_t* className, const std::wstring& text, DWORD style, DWORD exStyle,
+    // Creates the platform control className in host at place; id 0 takes the host's next free
+    // id.
+    TControl(TControlHost& host, const wchar_t* className, const std::wstring& text, DWORD style, DWORD exStyle,
              TBounds place, unsigned anchors, int id = 0);
     virtual ~TControl();
     TControl(const TControl&) = delete;
@@ -21,7 +51,7 @@ public:
 
     HWND Handle() const { return handle_; }
     int Id() const { return id_; }
-    TForm& Form() const { return form_; }
+    TControlHost& Host() const { return host_; }
 
     bool Enabled() const;
     void SetEnabled(bool value);
@@ -32,10 +62,15 @@ public:
     void SetFocus();
     bool Focused() const;
 
-    // A WM_COMMAND notification its parent received for it.
+    // A WM_COMMAND notification its host received for it.
     virtual void Command(WORD /*code*/) {}
-    // A WM_NOTIFY notification its parent received for it; true when handled, with result.
+    // A WM_NOTIFY notification its host received for it; true when handled, with result.
     virtual bool Notify(const NMHDR& /*header*/, LRESULT& /*result*/) { return false; }
+
+    // Whether it is a push button, which Enter presses while it has the focus.
+    virtual bool IsPushButton() const { return false; }
+    // Draws it as the button Enter presses, or not (push buttons only).
+    virtual void ShowAsDefault(bool /*value*/) {}
 
 protected:
     // Gives the control another id (the cancel role's IDCANCEL, for instance).
@@ -46,7 +81,7 @@ protected:
 private:
     static LRESULT CALLBACK SubclassProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR self);
 
-    TForm& form_;
+    TControlHost& host_;
     HWND handle_;
     int id_;
 };

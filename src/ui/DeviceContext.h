@@ -2,13 +2,13 @@
 // Scoped device contexts and selections: each gives back what it took on every way out.
 #include <windows.h>
 
-// A window's DC (the screen's for null), released at the end.
-class TWindowDC {
+// A window's client-area DC (GetDC; the screen's for null), released at the end.
+class TClientDC {
 public:
-    explicit TWindowDC(HWND window = nullptr) : window_(window), dc_(GetDC(window)) {}
-    ~TWindowDC() { ReleaseDC(window_, dc_); }
-    TWindowDC(const TWindowDC&) = delete;
-    TWindowDC& operator=(const TWindowDC&) = delete;
+    explicit TClientDC(HWND window = nullptr) : window_(window), dc_(GetDC(window)) {}
+    ~TClientDC() { ReleaseDC(window_, dc_); }
+    TClientDC(const TClientDC&) = delete;
+    TClientDC& operator=(const TClientDC&) = delete;
     HDC Get() const { return dc_; }
 
 private:

@@ -6,7 +6,7 @@
 
 class TEdit : public TControl {
 public:
-    TEdit(TForm& form, TBounds place, unsigned anchors, const std::wstring& text);
+    TEdit(TControlHost& host, TBounds place, unsigned anchors, const std::wstring& text);
 
     // The most characters the user can enter.
     void SetMaxLength(int length);

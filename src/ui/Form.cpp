@@ -4,12 +4,9 @@
 
 #include <algorithm>
 
-#include "ui/Application.h"
-#include "ui/Button.h"
-#include "ui/Control.h"
 #include "ui/DeviceContext.h"
 #include "ui/Icons.h"
-#include "ui/ModalLoop.h"
+#include "ui/ModalShow.h"
 
 namespace {
 
@@ -48,12 +45,14 @@ void MoveTo(HWND child, TBounds bounds)
 
 }  // namespace
 
-TForm::TForm(const TFormStyle& style) : style_(style), fonts_(std::make_unique<TProgramFonts>(96))
+TForm::TForm(const TFormStyle& style)
+    : style_(style), fonts_(std::make_unique<TProgramFonts>(96)), layout_({style.ClientWidth, style.ClientHeight})
 {
     RegisterClassOnce(kFormClass, CS_DBLCLKS, GetSysColorBrush(COLOR_BTNFACE));
     CreateHandle(kFormClass, style_.Caption, StyleFor(style_), ExStyleFor(style_),
-                 style_.Owner ? style_.Owner : Application().Handle(), 0, 0, 0, 0);
-    if (WindowDpi(Handle()) != Dpi()) fonts_ = std::make_unique<TProgramFonts>(WindowDpi(Handle()));
+                 style_.Owner ? style_.Owner : TopLevelOwner(), 0, 0, 0, 0);
+    dpi_ = WindowDpi(Handle());
+    if (dpi_ != fonts_->Dpi) fonts_ = std::make_unique<TProgramFonts>(dpi_);
     SizeFor({style_.ClientWidth, style_.ClientHeight});
     // Dialog boxes carry no icon in their title bar.
     if (style_.Border != TFormBorder::Dialog) ShowIcon();
@@ -68,8 +67,9 @@ void TForm::ShowIcon()
     LoadIcons();
 }
 
-void TForm::BecomeMainForm()
+void TForm::BecomeMainForm(std::function<void()> closed)
 {
+    closedAsMain_ = std::move(closed);
     // The program's button on the task bar and its place in Alt+Tab.
     SetWindowLongPtrW(Handle(), GWL_EXSTYLE, GetWindowLongPtrW(Handle(), GWL_EXSTYLE) | WS_EX_APPWINDOW);
     showsBigIcon_ = true;
@@ -81,7 +81,7 @@ void TForm::BecomeMainForm()
 void TForm::LoadIcons()
 {
     auto set = [this](WPARAM which, int metric, IconHandle& held) {
-        IconHandle icon = ProgramIcon(GetSystemMetricsForDpi(metric, Dpi()));
+        IconHandle icon = ProgramIcon(GetSystemMetricsForDpi(metric, dpi_));
         SendMessageW(Handle(), WM_SETICON, which, reinterpret_cast<LPARAM>(icon.Get()));
         held = std::move(icon);
     };
@@ -95,7 +95,7 @@ void TForm::SizeFor(SIZE client96)
 {
     RECT frame{0, 0, Scale(client96.cx), Scale(client96.cy)};
     AdjustWindowRectExForDpi(&frame, static_cast<DWORD>(GetWindowLongPtrW(Handle(), GWL_STYLE)), FALSE,
-                             static_cast<DWORD>(GetWindowLongPtrW(Handle(), GWL_EXSTYLE)), Dpi());
+                             static_cast<DWORD>(GetWindowLongPtrW(Handle(), GWL_EXSTYLE)), dpi_);
     SetWindowPos(Handle(), nullptr, 0, 0, frame.right - frame.left, frame.bottom - frame.top,
                  SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     LayOut();
@@ -107,55 +107,49 @@ SIZE TForm::ClientSize96() const
 {
     RECT client{};
     GetClientRect(Handle(), &client);
-    int dpi = static_cast<int>(Dpi());
+    int dpi = static_cast<int>(dpi_);
     return {MulDiv(client.right, 96, dpi), MulDiv(client.bottom, 96, dpi)};
 }
 
 void TForm::ChangeDpi(UINT dpi, const RECT& bounds)
 {
     std::unique_ptr<TProgramFonts> old = std::move(fonts_);
+    dpi_ = dpi;
     fonts_ = std::make_unique<TProgramFonts>(dpi);
     SetWindowPos(Handle(), nullptr, bounds.left, bounds.top, bounds.right - bounds.left, bounds.bottom - bounds.top,
                  SWP_NOZORDER | SWP_NOACTIVATE);
     LayOut();
-    for (const TChild& child : children_)
-        SendMessageW(child.handle, WM_SETFONT, reinterpret_cast<WPARAM>(fonts_->Get(child.bold)), TRUE);
+    for (HWND child : layout_.Children())
+        SendMessageW(child, WM_SETFONT, reinterpret_cast<WPARAM>(fonts_->Get(layout_.Bold(child))), TRUE);
     LoadIcons();
     FormDpiChanged();
     // Only now, when no child holds them any more, do the old fonts go.
 }
 
-TBounds TForm::PlaceFor(TChild& child)
+// Moves a child where its layout says for the client area as it is now, its text measured in
+// the font it draws with.
+void TForm::PlaceNow(HWND child)
 {
-    TBounds at = ScaleToDpi(
-        AnchoredBounds(child.bounds96, child.anchors, {style_.ClientWidth, style_.ClientHeight}, ClientSize96()),
-        Dpi());
-    if (!child.fitText) return at;
-    // Measured once per text and DPI: a layout runs on every size change.
-    if (child.textDpi != Dpi()) {
-        TWindowDC dc(child.handle);
-        TSelectObject font(dc.Get(), fonts_->Get(child.bold));
-        std::wstring text = WindowText(child.handle);
+    auto measure = [this](HWND window, bool bold, UINT) {
+        TClientDC dc(window);
+        TSelectObject font(dc.Get(), fonts_->Get(bold));
+        std::wstring text = WindowText(window);
         RECT r{};
         DrawTextW(dc.Get(), text.c_str(), static_cast<int>(text.size()), &r, DT_CALCRECT | DT_SINGLELINE | DT_NOPREFIX);
-        child.textSize = {r.right, r.bottom};
-        child.textDpi = Dpi();
-    }
-    at.Width = child.textSize.cx;
-    at.Height = child.textSize.cy;
-    return at;
+        return SIZE{r.right, r.bottom};
+    };
+    MoveTo(child, layout_.PlaceFor(child, ClientSize96(), dpi_, measure));
 }
 
-// Places every child from its designed bounds by its anchors, for the client area as it is now.
 void TForm::LayOut()
 {
-    for (TChild& child : children_) MoveTo(child.handle, PlaceFor(child));
+    for (HWND child : layout_.Children()) PlaceNow(child);
 }
 
-HWND TForm::AddControl(const wchar_t* className, const std::wstring& text, DWORD style, DWORD exStyle,
-                       HWND parent, TBounds bounds96, unsigned anchors)
+HWND TForm::AddControl(const wchar_t* className, const std::wstring& text, DWORD style, DWORD exStyle, HWND parent,
+                       TBounds bounds96, unsigned anchors)
 {
-    TBounds at = ScaleToDpi(bounds96, Dpi());
+    TBounds at = ScaleToDpi(bounds96, dpi_);
     // Siblings never paint over each other where they touch.
     HWND child = CreateWindowExW(exStyle, className, text.c_str(), style | WS_CHILD | WS_CLIPSIBLINGS, at.Left,
                                  at.Top, at.Width, at.Height, parent ? parent : Handle(), nullptr,
@@ -170,67 +164,43 @@ void TForm::Place(HWND child, TBounds bounds96, unsigned anchors)
     // Siblings never paint over each other where they touch.
     LONG_PTR style = GetWindowLongPtrW(child, GWL_STYLE);
     if (!(style & WS_CLIPSIBLINGS)) SetWindowLongPtrW(child, GWL_STYLE, style | WS_CLIPSIBLINGS);
-    if (TChild* known = Find(child)) {
-        known->bounds96 = bounds96;
-        known->anchors = anchors;
-        known->textDpi = 0;  // its text may be new
-    } else {
-        children_.push_back({child, bounds96, anchors});
-        // A child of another thread (the animation's) is forgotten by its owner instead.
+    // A child of another thread (the animation's) is forgotten by its owner instead.
+    if (!layout_.Has(child))
         SetWindowSubclass(child, &TForm::ChildProc, kChildSubclassId, reinterpret_cast<DWORD_PTR>(this));
-    }
-    TChild& placed = *Find(child);
-    SendMessageW(child, WM_SETFONT, reinterpret_cast<WPARAM>(fonts_->Get(placed.bold)), FALSE);
-    MoveTo(child, PlaceFor(placed));
+    layout_.Set(child, bounds96, anchors);
+    SendMessageW(child, WM_SETFONT, reinterpret_cast<WPARAM>(fonts_->Get(layout_.Bold(child))), FALSE);
+    PlaceNow(child);
 }
 
 void TForm::FitToText(HWND child, bool fit)
 {
-    if (TChild* known = Find(child)) {
-        known->fitText = fit;
-        known->textDpi = 0;
-        MoveTo(child, PlaceFor(*known));
-    }
+    if (!layout_.Has(child)) return;
+    layout_.SetFitText(child, fit);
+    PlaceNow(child);
 }
 
 void TForm::MoveControl(HWND child, TBounds bounds96)
 {
-    if (TChild* known = Find(child)) Place(child, bounds96, known->anchors);
-}
-
-TBounds TForm::ControlBounds(HWND child) const
-{
-    const TChild* known = Find(child);
-    return known ? known->bounds96 : TBounds{};
+    if (layout_.Has(child)) Place(child, bounds96, layout_.Anchors(child));
 }
 
 void TForm::SetControlBold(HWND child)
 {
-    if (TChild* known = Find(child)) {
-        known->bold = true;
-        known->textDpi = 0;
-        SendMessageW(child, WM_SETFONT, reinterpret_cast<WPARAM>(fonts_->Get(true)), TRUE);
-        MoveTo(child, PlaceFor(*known));
-    }
+    if (!layout_.Has(child)) return;
+    layout_.SetBold(child);
+    SendMessageW(child, WM_SETFONT, reinterpret_cast<WPARAM>(fonts_->Get(true)), TRUE);
+    PlaceNow(child);
 }
 
 void TForm::Forget(HWND child)
 {
-    auto it = std::find_if(children_.begin(), children_.end(), [child](const TChild& c) { return c.handle == child; });
-    if (it == children_.end()) return;
-    if (defaultButton_ && it->control == static_cast<TControl*>(defaultButton_)) defaultButton_ = nullptr;
-    if (lastFocus_ == child) lastFocus_ = nullptr;
-    children_.erase(it);
+    if (!layout_.Has(child)) return;
+    auto control = std::find_if(controls_.begin(), controls_.end(), [child](TControl* c) { return c->Handle() == child; });
+    keys_.Forget(child, control == controls_.end() ? nullptr : *control);
+    if (control != controls_.end()) controls_.erase(control);
+    layout_.Remove(child);
     RemoveWindowSubclass(child, &TForm::ChildProc, kChildSubclassId);
 }
-
-TForm::TChild* TForm::Find(HWND child)
-{
-    auto it = std::find_if(children_.begin(), children_.end(), [child](const TChild& c) { return c.handle == child; });
-    return it == children_.end() ? nullptr : &*it;
-}
-
-const TForm::TChild* TForm::Find(HWND child) const { return const_cast<TForm*>(this)->Find(child); }
 
 LRESULT CALLBACK TForm::ChildProc(HWND child, UINT msg, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR form)
 {
@@ -238,46 +208,27 @@ LRESULT CALLBACK TForm::ChildProc(HWND child, UINT msg, WPARAM wParam, LPARAM lP
     return DefSubclassProc(child, msg, wParam, lParam);
 }
 
-// ---- Controls and the default button ----
+// ---- Controls and their notifications ----
 
-int TForm::Register(TControl& control, int id)
+int TForm::BindControl(TControl& control, int id)
 {
-    TChild* child = Find(control.Handle());
-    if (!child) return 0;
+    if (!layout_.Has(control.Handle())) return 0;
     if (id == 0) id = nextId_++;
-    child->control = &control;
+    if (std::find(controls_.begin(), controls_.end(), &control) == controls_.end()) controls_.push_back(&control);
     SetWindowLongPtrW(control.Handle(), GWLP_ID, id);
     return id;
 }
 
 TControl* TForm::FindControl(int id) const
 {
-    for (const TChild& child : children_)
-        if (child.control && GetWindowLongPtrW(child.handle, GWLP_ID) == id) return child.control;
+    for (TControl* control : controls_)
+        if (GetWindowLongPtrW(control->Handle(), GWLP_ID) == id) return control;
     return nullptr;
 }
 
-void TForm::UpdateButtonLook()
-{
-    HWND focus = GetFocus();
-    bool onButton = false;
-    for (const TChild& child : children_)
-        onButton = onButton || (child.handle == focus && dynamic_cast<TButton*>(child.control));
-    for (const TChild& child : children_) {
-        if (auto* button = dynamic_cast<TButton*>(child.control))
-            button->ShowAsDefault(onButton ? child.handle == focus : button == defaultButton_);
-    }
-}
+void TForm::UpdateButtonLook() { keys_.UpdateLook(controls_); }
 
 void TForm::UpdateButtonLookLater() { PostMessageW(Handle(), UpdateButtonLookMessage(), 0, 0); }
-
-void TForm::RestoreFocus()
-{
-    HWND target = lastFocus_;
-    if (!target || !IsChild(Handle(), target) || !IsWindowVisible(target) || !IsWindowEnabled(target))
-        target = GetNextDlgTabItem(Handle(), nullptr, FALSE);
-    if (target) SetFocus(target);
-}
 
 // ---- Showing and closing ----
 
@@ -313,7 +264,7 @@ void TForm::DoClose()
         return;
     }
     Hide();
-    if (Application().MainForm() == this) Application().Terminate();
+    if (closedAsMain_) closedAsMain_();
 }
 
 void TForm::SetModalResult(TModalResult result)
@@ -324,29 +275,17 @@ void TForm::SetModalResult(TModalResult result)
 
 TModalResult TForm::ShowModal()
 {
-    HWND wasActive = GetActiveWindow();
     modalResult_ = TModalResult::None;
-    {
-        TDisabledWindows others;
-        modal_ = true;
-        try {
-            Show();
-            RunModalLoop([this] { return modal_; });
-        } catch (...) {
-            modal_ = false;
-            Application().HandleException();
-        }
-        modal_ = false;
-    }
-    // In this order, as the system's own dialogs end: a window hidden while the windows below it
-    // are still disabled hands the activation to another program, and the program cannot take
-    // it back from there.
-    if (wasActive && wasActive != Handle() && IsWindow(wasActive)) SetActiveWindow(wasActive);
-    Hide();
+    modal_ = true;
+    ShowModally(Handle(), [this] { Show(); }, [this] { return modal_; }, [this] { Hide(); });
+    modal_ = false;
     return modalResult_;
 }
 
-void TForm::Release() { Application().Release(*this); }
+void TForm::Release()
+{
+    if (releaser_) releaser_();
+}
 
 LRESULT TForm::WndProc(UINT msg, WPARAM wParam, LPARAM lParam)
 {
@@ -360,7 +299,7 @@ LRESULT TForm::WndProc(UINT msg, WPARAM wParam, LPARAM lParam)
             try {
                 FormShow();
             } catch (...) {
-                Application().HandleException();
+                HandleWindowError();
             }
             // Still hidden here: centred once, at the size the show handler left it.
             if (!centred_) {
@@ -389,19 +328,17 @@ LRESULT TForm::WndProc(UINT msg, WPARAM wParam, LPARAM lParam)
         break;
     }
     case DM_GETDEFID:
-        if (defaultButton_) return MAKELRESULT(GetWindowLongPtrW(defaultButton_->Handle(), GWLP_ID), DC_HASDEFID);
-        return 0;
+        return keys_.DefaultId();
     case WM_ACTIVATE:
         if (LOWORD(wParam) == WA_INACTIVE) {
-            HWND focus = GetFocus();
-            if (focus && IsChild(Handle(), focus)) lastFocus_ = focus;
+            keys_.RememberFocus(Handle());
         } else if (!HIWORD(wParam)) {
-            RestoreFocus();
+            keys_.RestoreFocus(Handle());
             return 0;
         }
         break;
     case WM_SETFOCUS:
-        RestoreFocus();
+        keys_.RestoreFocus(Handle());
         return 0;
     case WM_CTLCOLORSTATIC:
     case WM_CTLCOLORLISTBOX: {

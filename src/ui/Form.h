@@ -1,20 +1,23 @@
 #pragma once
 // A top-level window of the program. Layouts are given in 96-DPI pixels and scaled by the
 // window's DPI; every form uses the program's font and is centred on the screen when shown.
+// What it builds on, each in a file of its own: where its children go (ChildLayout), its
+// dialog keys (DialogKeys) and its modal show (ModalShow).
 #include <windows.h>
 
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
 
 #include "base/Handles.h"
+#include "ui/ChildLayout.h"
 #include "ui/Component.h"
+#include "ui/Control.h"
+#include "ui/DialogKeys.h"
 #include "ui/Layout.h"
 #include "ui/ProgramFont.h"
 #include "ui/Window.h"
-
-class TControl;
-class TButton;
 
 enum class TFormBorder { None, Dialog, Sizeable };
 
@@ -28,10 +31,10 @@ struct TFormStyle {
     int ClientWidth = 0;   // 96-DPI pixels
     int ClientHeight = 0;  // 96-DPI pixels
     bool SystemMenu = true;  // the title bar's system menu and close box
-    HWND Owner = nullptr;    // the window it stays above; the application window when null
+    HWND Owner = nullptr;    // the window it stays above; the top-level owner (Window.h) when null
 };
 
-class TForm : public TWindow, public TComponent {
+class TForm : public TWindow, public TComponent, public TControlHost {
 public:
     explicit TForm(const TFormStyle& style);
     ~TForm() override;
@@ -41,7 +44,7 @@ public:
     void Hide();
     bool Visible() const;
     // Asks the form to close, as the window system's close request does: the main form ends
-    // the application, a modal form ends its modal show, any other form hides.
+    // the program, a modal form ends its modal show, any other form hides.
     void Close();
     // Shows the form modally: the thread's other windows take no input until it closes. The
     // window that was active before is active again afterwards.
@@ -54,48 +57,47 @@ public:
     void SetClientSize(int width96, int height96);
     // The client area in 96-DPI pixels.
     SIZE ClientSize96() const;
-    // Destroys the form once the messages already waiting have been handled.
+
+    // Whoever owns the form (the application, for the forms it adopts) says how it is destroyed
+    // once the messages already waiting have been handled; Release asks for that.
+    void SetReleaser(std::function<void()> release) { releaser_ = std::move(release); }
     void Release();
-    // The application calls it for its main form: the form stands for the program on the
-    // task bar.
-    void BecomeMainForm();
+    // Makes it the program's main form: it stands for the program on the task bar, and closing
+    // it runs closed (which ends the program).
+    void BecomeMainForm(std::function<void()> closed);
 
     // The DPI the form is laid out for: its monitor's, or the last one a DPI change named.
-    UINT Dpi() const { return fonts_->Dpi; }
-    int Scale(int pixels96) const { return ScaleToDpi(pixels96, Dpi()); }
+    UINT Dpi() const override { return dpi_; }
+    int Scale(int pixels96) const { return ScaleToDpi(pixels96, dpi_); }
     HFONT Font() const { return fonts_->Get(false); }
     // Draws a child in the bold variant of the program's font, at every DPI.
     void SetControlBold(HWND child);
 
+    HWND HostWindow() const override { return Handle(); }
     // Creates a child control at 96-DPI bounds of its parent (the form or a child of it) and
     // keeps it laid out there (see Place).
-    HWND AddControl(const wchar_t* className, const std::wstring& text, DWORD style, DWORD exStyle,
-                    HWND parent, TBounds bounds96, unsigned anchors = kDefaultAnchors);
+    HWND AddControl(const wchar_t* className, const std::wstring& text, DWORD style, DWORD exStyle, HWND parent,
+                    TBounds bounds96, unsigned anchors = kDefaultAnchors) override;
     // Places a child window at 96-DPI bounds in the program's font, and keeps it there by its
     // anchors through size and DPI changes until the child is destroyed.
     void Place(HWND child, TBounds bounds96, unsigned anchors = kDefaultAnchors);
     // Moves a child to new 96-DPI bounds (its anchors then keep those).
-    void MoveControl(HWND child, TBounds bounds96);
+    void MoveControl(HWND child, TBounds bounds96) override;
     // Sizes a child to its text in the font it draws with, at every DPI (a font does not scale
     // exactly with the DPI, so the text is measured where it is drawn); its bounds then say
     // where it stands.
     void FitToText(HWND child, bool fit = true);
     // The 96-DPI bounds a child is laid out at (empty for one the form does not place).
-    TBounds ControlBounds(HWND child) const;
+    TBounds ControlBounds(HWND child) const { return layout_.Designed(child); }
     // Takes a child out of the layout; its destruction does so by itself.
-    void Forget(HWND child);
+    void Forget(HWND child) override;
 
-    // Binds a placed control to the notifications the form gets for it, by control id: id 0
-    // takes the next free one. Returns the id.
-    int Register(TControl& control, int id);
+    int BindControl(TControl& control, int id) override;
     TControl* FindControl(int id) const;
-    // The button Enter presses when the focus is on no push button.
-    TButton* DefaultButton() const { return defaultButton_; }
-    void SetDefaultButton(TButton* button) { defaultButton_ = button; }
-    // Draws the focused push button, else the default button, as the one Enter presses; now,
-    // or once the messages already waiting have been handled.
-    void UpdateButtonLook();
-    void UpdateButtonLookLater();
+    TControl* DefaultButton() const override { return keys_.DefaultButton(); }
+    void SetDefaultButton(TControl* button) override { keys_.SetDefaultButton(button); }
+    void UpdateButtonLook() override;
+    void UpdateButtonLookLater() override;
 
 protected:
     // Runs each time the form becomes visible. An exception is shown and the form still opens.
@@ -109,40 +111,26 @@ protected:
     LRESULT WndProc(UINT msg, WPARAM wParam, LPARAM lParam) override;
 
 private:
-    struct TChild {
-        HWND handle;
-        TBounds bounds96;  // as laid out for the designed client size
-        unsigned anchors;
-        bool bold = false;
-        TControl* control = nullptr;
-        bool fitText = false;
-        SIZE textSize{};     // its text measured at textDpi (0: not yet)
-        UINT textDpi = 0;
-    };
-    // Where a child goes for the client area as it is now, at the form's DPI.
-    TBounds PlaceFor(TChild& child);
-    TChild* Find(HWND child);
-    const TChild* Find(HWND child) const;
     // Sizes the window for a client area of the given 96-DPI size at the form's DPI.
     void SizeFor(SIZE client96);
     // Lays the form out for dpi: new fonts, the window at bounds (screen coordinates), every
     // child placed and given the new font before the old fonts go.
     void ChangeDpi(UINT dpi, const RECT& bounds);
     void LayOut();
+    void PlaceNow(HWND child);
     void CenterOnScreen();
     void ShowIcon();
     void LoadIcons();
     void DoClose();
-    // Gives the keyboard focus back to the control that had it, else the first in tab order.
-    void RestoreFocus();
     static LRESULT CALLBACK ChildProc(HWND child, UINT msg, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR form);
 
     TFormStyle style_;
+    UINT dpi_ = 96;
     std::unique_ptr<TProgramFonts> fonts_;
-    std::vector<TChild> children_;
-    int nextId_ = 100;  // above IDOK and IDCANCEL, which the dialog keys send
-    TButton* defaultButton_ = nullptr;
-    HWND lastFocus_ = nullptr;
+    TChildLayout layout_;
+    std::vector<TControl*> controls_;  // bound to their notifications, in creation order
+    int nextId_ = 100;                 // above IDOK and IDCANCEL, which the dialog keys send
+    TDialogKeys keys_;
     bool showsIcon_ = false;     // in its title bar
     bool showsBigIcon_ = false;  // on the task bar and in Alt+Tab
     IconHandle bigIcon_;
@@ -152,6 +140,8 @@ private:
     int closeLocks_ = 0;
     friend class TCloseLock;
     TModalResult modalResult_ = TModalResult::None;
+    std::function<void()> releaser_;
+    std::function<void()> closedAsMain_;
 };
 
 // While it lives, the form ignores requests to close (its close box, Alt+F4, a close message

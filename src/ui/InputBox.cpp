@@ -4,7 +4,7 @@
 
 #include "ui/BoxParts.h"
 #include "ui/Edit.h"
-#include "ui/Label.h"
+#include "ui/TextMeasure.h"
 
 namespace {
 

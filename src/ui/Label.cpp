@@ -1,68 +1,138 @@
 #include "ui/Label.h"
 
-#include <algorithm>
-
 #include "ui/DeviceContext.h"
+#include "ui/TextMeasure.h"
 #include "ui/TextWrap.h"
 
 namespace {
 
-// A screen DC with the program's font at 96 DPI selected; the fonts are made once, as every
-// label is measured with them.
-class TMeasuringDC {
-public:
-    explicit TMeasuringDC(bool bold) : font_(screen_.Get(), Fonts().Get(bold)) {}
-    HDC Get() const { return screen_.Get(); }
-
-private:
-    static const TProgramFonts& Fonts()
-    {
-        static const TProgramFonts fonts(96);
-        return fonts;
-    }
-    TWindowDC screen_;
-    TSelectObject font_;
-};
+constexpr wchar_t kLabelClass[] = L"PofuttoEraseLabel";
 
 }  // namespace
 
-SIZE MeasureCaption(const std::wstring& caption, bool bold)
+TLabel::TLabel(TForm& owner, HWND parent, int left96, int top96, const std::wstring& caption)
+    : owner_(owner), caption_(caption), bounds96_{left96, top96, 0, 0}
 {
-    TMeasuringDC dc(bold);
-    RECT r{0, 0, 0, 0};
-    DrawTextW(dc.Get(), caption.c_str(), static_cast<int>(caption.size()), &r,
-              DT_CALCRECT | DT_SINGLELINE | DT_NOPREFIX);
-    return {r.right - r.left, r.bottom - r.top};
+    if (owner.HasState(csDesigning)) IncludeState(csDesigning);
+    WindowProc = [this](TMessage& message) { WndProc(message); };
+    RegisterClassOnce(kLabelClass, 0, nullptr);
+    CreateHandle(kLabelClass, caption_, WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS, WS_EX_NOPARENTNOTIFY,
+                 parent ? parent : owner.Handle(), 0, 0, 0, 0);
+    AdjustSize();
 }
 
-SIZE MeasureWrapped(const std::wstring& caption, int maxWidth96)
+void TLabel::SetCaption(const std::wstring& caption)
 {
-    TMeasuringDC dc(false);
-    TEXTMETRICW metrics{};
-    GetTextMetricsW(dc.Get(), &metrics);
-    SIZE size{0, 0};
-    for (const std::wstring& line : WrapText(dc.Get(), caption, maxWidth96)) {
-        SIZE extent{};
-        GetTextExtentPoint32W(dc.Get(), line.c_str(), static_cast<int>(line.size()), &extent);
-        size.cx = std::max(size.cx, extent.cx);
-        size.cy += metrics.tmHeight;
+    caption_ = caption;
+    SetWindowTextW(Handle(), caption_.c_str());
+    AdjustSize();
+    InvalidateRect(Handle(), nullptr, TRUE);
+}
+
+void TLabel::SetAutoSize(bool value)
+{
+    autoSize_ = value;
+    AdjustSize();
+}
+
+void TLabel::SetWordWrap(bool value)
+{
+    wordWrap_ = value;
+    InvalidateRect(Handle(), nullptr, TRUE);
+}
+
+void TLabel::SetBounds(TBounds bounds96)
+{
+    bounds96_ = bounds96;
+    owner_.Place(Handle(), bounds96_);
+}
+
+void TLabel::AdjustSize()
+{
+    if (autoSize_) {
+        SIZE size = MeasureCaption(caption_);
+        bounds96_.Width = size.cx;
+        bounds96_.Height = size.cy;
     }
-    return size;
+    owner_.Place(Handle(), bounds96_);
+    owner_.FitToText(Handle(), autoSize_);
 }
 
-HWND CreateLabel(TForm& form, HWND parent, const std::wstring& caption, int left96, int top96, unsigned anchors)
+int TLabel::Width() const
 {
-    SIZE size = MeasureCaption(caption);
-    HWND label = form.AddControl(L"STATIC", caption, WS_VISIBLE | SS_LEFT | SS_NOPREFIX, 0, parent,
-                                 {left96, top96, size.cx, size.cy}, anchors);
-    form.FitToText(label);
-    return label;
+    RECT r{};
+    GetClientRect(Handle(), &r);
+    return r.right;
 }
 
-void SetLabelCaption(TForm& form, HWND label, const std::wstring& caption, bool bold)
+int TLabel::Height() const
 {
-    SetWindowTextW(label, caption.c_str());
-    TBounds at = form.ControlBounds(label);
-    SIZE size = MeasureCaption(caption, bold);
-    form.MoveControl(label, {at.Left, at.Top, size.cx, size.cy});
+    RECT r{};
+    GetClientRect(Handle(), &r);
+    return r.bottom;
+}
+
+void TLabel::Paint(HDC canvas)
+{
+    RECT r{0, 0, Width(), Height()};
+    FillRect(canvas, &r, GetSysColorBrush(COLOR_BTNFACE));
+    TSelectObject font(canvas, owner_.Font());
+    SetBkMode(canvas, TRANSPARENT);
+    SetTextColor(canvas, GetSysColor(COLOR_WINDOWTEXT));
+    if (wordWrap_) {
+        TEXTMETRICW metrics{};
+        GetTextMetricsW(canvas, &metrics);
+        int top = 0;
+        for (const std::wstring& line : WrapText(canvas, caption_, r.right)) {
+            TextOutW(canvas, 0, top, line.c_str(), static_cast<int>(line.size()));
+            top += metrics.tmHeight;
+        }
+    } else {
+        DrawTextW(canvas, caption_.c_str(), static_cast<int>(caption_.size()), &r, DT_LEFT | DT_NOPREFIX | DT_EXPANDTABS);
+    }
+}
+
+void TLabel::PaintNow()
+{
+    TClientDC dc(Handle());
+    Paint(dc.Get());
+}
+
+void TLabel::WndProc(TMessage& message)
+{
+    switch (message.Msg) {
+    case WM_ERASEBKGND:
+        message.Result = 1;
+        return;
+    case WM_PAINT: {
+        TPaintDC dc(Handle());
+        Paint(dc.Get());
+        message.Result = 0;
+        return;
+    }
+    case WM_PRINTCLIENT:
+        Paint(reinterpret_cast<HDC>(message.WParam));
+        message.Result = 0;
+        return;
+    // It always draws in its owner's font; it says so, and shows a new one when told of it.
+    case WM_GETFONT:
+        message.Result = reinterpret_cast<LRESULT>(owner_.Font());
+        return;
+    case WM_SETFONT:
+        if (message.LParam) InvalidateRect(Handle(), nullptr, TRUE);
+        message.Result = 0;
+        return;
+    default:
+        message.Result = TWindow::WndProc(message.Msg, message.WParam, message.LParam);
+    }
+}
+
+LRESULT TLabel::WndProc(UINT msg, WPARAM wParam, LPARAM lParam)
+{
+    TMessage message{msg, wParam, lParam, 0};
+    if (WindowProc)
+        WindowProc(message);
+    else
+        WndProc(message);
+    return message.Result;
 }

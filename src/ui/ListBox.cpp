@@ -1,7 +1,7 @@
 #include "ui/ListBox.h"
 
-TListBox::TListBox(TForm& form, TBounds place, unsigned anchors)
-    : TControl(form, L"LISTBOX", L"", WS_VISIBLE | WS_TABSTOP | WS_VSCROLL | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT,
+TListBox::TListBox(TControlHost& host, TBounds place, unsigned anchors)
+    : TControl(host, L"LISTBOX", L"", WS_VISIBLE | WS_TABSTOP | WS_VSCROLL | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT,
                WS_EX_CLIENTEDGE, place, anchors)
 {
 }

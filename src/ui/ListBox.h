@@ -9,7 +9,7 @@
 
 class TListBox : public TControl {
 public:
-    TListBox(TForm& form, TBounds place, unsigned anchors);
+    TListBox(TControlHost& host, TBounds place, unsigned anchors);
 
     int Count() const;
     std::wstring Item(int index) const;

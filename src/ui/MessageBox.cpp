@@ -5,7 +5,7 @@
 
 #include "ui/BoxParts.h"
 #include "ui/Icons.h"
-#include "ui/Label.h"
+#include "ui/TextMeasure.h"
 
 namespace {
 

@@ -1,7 +1,28 @@
 #include "ui/Window.h"
 
 #include "base/Exception.h"
-#include "ui/Application.h"
+
+namespace {
+
+std::function<void()> gErrorHandler;
+HWND gTopLevelOwner = nullptr;
+
+}  // namespace
+
+void SetWindowErrorHandler(std::function<void()> handler) { gErrorHandler = std::move(handler); }
+
+void HandleWindowError() noexcept
+{
+    // The handler itself must not throw past the window procedure that called it.
+    try {
+        if (gErrorHandler) gErrorHandler();
+    } catch (...) {
+    }
+}
+
+void SetTopLevelOwner(HWND owner) { gTopLevelOwner = owner; }
+
+HWND TopLevelOwner() { return gTopLevelOwner; }
 
 TWindow::~TWindow() { DestroyHandle(); }
 
@@ -61,7 +82,7 @@ LRESULT CALLBACK TWindow::Dispatch(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lP
     try {
         return self->WndProc(msg, wParam, lParam);
     } catch (...) {
-        Application().HandleException();
+        HandleWindowError();
         return 0;
     }
 }

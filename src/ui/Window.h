@@ -1,11 +1,24 @@
 #pragma once
 // The one window-procedure dispatcher of the toolkit. Every window class of ours routes its
 // messages through TWindow::Dispatch, which finds the C++ object and calls its WndProc. An
-// exception thrown by a handler stops there and goes to the application's exception display:
-// nothing ever unwinds through user32.
+// exception thrown by a handler stops there and goes to the error handler that the layer above
+// registers (the application's exception display): nothing ever unwinds through user32.
 #include <windows.h>
 
+#include <functional>
 #include <string>
+
+// Called from inside a catch block with the exception a window's handler raised. The
+// application registers its exception display; until then such an exception is dropped.
+void SetWindowErrorHandler(std::function<void()> handler);
+// Hands the exception being handled to the registered handler; never throws. Call it from
+// inside a catch block.
+void HandleWindowError() noexcept;
+
+// The window every top-level window of the program is owned by unless it names another (the
+// application's hidden window, which the application registers).
+void SetTopLevelOwner(HWND owner);
+HWND TopLevelOwner();
 
 class TWindow {
 public:

@@ -13,7 +13,7 @@ int At(int pixels96, UINT dpi) { return MulDiv(pixels96, static_cast<int>(dpi), 
 // The size of one line of text in a font.
 SIZE TextExtent(const std::wstring& text, HFONT font)
 {
-    TWindowDC screen;
+    TClientDC screen;
     TSelectObject selected(screen.Get(), font);
     RECT r{};
     DrawTextW(screen.Get(), text.c_str(), static_cast<int>(text.size()), &r, DT_CALCRECT | DT_SINGLELINE | DT_NOPREFIX);

@@ -31,7 +31,7 @@ TPixels ScreenPixels(RECT area)
 {
     int width = area.right - area.left;
     int height = area.bottom - area.top;
-    TWindowDC screen;
+    TClientDC screen;
     TMemoryDC memory(screen.Get());
     GdiObject bitmap(CreateCompatibleBitmap(screen.Get(), width, height));
     {
@@ -56,7 +56,7 @@ TPixels WindowPixels(HWND window)
 
 TPixels PrintedPixels(HWND window, int width, int height)
 {
-    TWindowDC screen;
+    TClientDC screen;
     TMemoryDC memory(screen.Get());
     GdiObject bitmap(CreateCompatibleBitmap(screen.Get(), width, height));
     {
@@ -70,7 +70,7 @@ TPixels PrintedPixels(HWND window, int width, int height)
 
 TPixels IconPixels(HICON icon, int size)
 {
-    TWindowDC screen;
+    TClientDC screen;
     TMemoryDC memory(screen.Get());
     GdiObject bitmap(CreateCompatibleBitmap(screen.Get(), size, size));
     {

@@ -9,7 +9,7 @@
 #include "ui/DeviceContext.h"
 #include "ui/Form.h"
 #include "ui/InputBox.h"
-#include "ui/Label.h"
+#include "ui/TextMeasure.h"
 #include "ui/MessageBox.h"
 #include "ui/TextWrap.h"
 
@@ -28,7 +28,7 @@ public:
     }
 
 private:
-    TWindowDC screen_;
+    TClientDC screen_;
     TProgramFonts fonts_;
     TSelectObject font_;
 };

@@ -9,7 +9,7 @@
 #include "ui/Application.h"
 #include "ui/Button.h"
 #include "ui/Form.h"
-#include "ui/TextLabel.h"
+#include "ui/Label.h"
 #include "ui/Window.h"
 
 namespace {
@@ -136,7 +136,7 @@ TEST(Forms, IconsComeAtTheSystemsSizesForTheFormsDpi)
 {
     TForm sizeable({L"sizeable", TFormBorder::Sizeable, false, 200, 100});
     TForm mainDialog({L"main", TFormBorder::Dialog, false, 200, 100});
-    mainDialog.BecomeMainForm();
+    mainDialog.BecomeMainForm([] {});
     auto icon = [](const TForm& form, WPARAM which) {
         return IconWidth(reinterpret_cast<HICON>(SendMessageW(form.Handle(), WM_GETICON, which, 0)));
     };

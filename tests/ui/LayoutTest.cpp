@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "support/TestSupport.h"
+#include "ui/ChildLayout.h"
 #include "ui/Layout.h"
 
 namespace {
@@ -47,6 +48,48 @@ TEST(Layout, ScalingScalesEdgesSoTouchingNeighboursStillTouch)
     for (const Case& c : cases) EXPECT_EQ(ScaleToDpi(c.in, c.dpi), c.out) << c.dpi;
     EXPECT_EQ(ScaleToDpi(12, 144), 18);
     EXPECT_EQ(ScaleToDpi(345, 120), 431);
+}
+
+}  // namespace
+
+namespace {
+
+HWND Child(int n) { return reinterpret_cast<HWND>(static_cast<INT_PTR>(n)); }
+
+// A form's children without any window: each goes where its anchors take it at the DPI, and a
+// child sized to its text takes its measured size, measured once per text, font and DPI.
+TEST(ChildLayout, PlacesByAnchorsAndMeasuresEachTextOncePerDpi)
+{
+    TChildLayout layout({400, 200});
+    layout.Set(Child(1), {100, 40, 60, 20}, akRight | akTop);
+    layout.Set(Child(2), {8, 8, 0, 0}, akLeft | akBottom);
+    layout.SetFitText(Child(2), true);
+    int measured = 0;
+    auto measure = [&](HWND child, bool bold, UINT dpi) {
+        ++measured;
+        EXPECT_EQ(child, Child(2));
+        int width = bold ? 120 : 100;
+        return SIZE{MulDiv(width, static_cast<int>(dpi), 96), MulDiv(12, static_cast<int>(dpi), 96)};
+    };
+    EXPECT_EQ(layout.PlaceFor(Child(1), {600, 300}, 96, measure), (TBounds{300, 40, 60, 20}));
+    EXPECT_EQ(layout.PlaceFor(Child(1), {600, 300}, 144, measure), (TBounds{450, 60, 90, 30}));
+    EXPECT_EQ(layout.PlaceFor(Child(2), {600, 300}, 96, measure), (TBounds{8, 108, 100, 12}));
+    EXPECT_EQ(layout.PlaceFor(Child(2), {400, 200}, 96, measure), (TBounds{8, 8, 100, 12}));
+    EXPECT_EQ(measured, 1) << "a size change measured the text again";
+    EXPECT_EQ(layout.PlaceFor(Child(2), {400, 200}, 144, measure), (TBounds{12, 12, 150, 18}));
+    EXPECT_EQ(measured, 2);
+    layout.SetBold(Child(2));
+    EXPECT_EQ(layout.PlaceFor(Child(2), {400, 200}, 144, measure), (TBounds{12, 12, 180, 18}));
+    // Laid out anew (a new caption): measured anew, still sized to its text and bold.
+    layout.Set(Child(2), {8, 30, 0, 0}, akLeft | akTop);
+    EXPECT_EQ(layout.PlaceFor(Child(2), {400, 200}, 144, measure), (TBounds{12, 45, 180, 18}));
+    EXPECT_EQ(measured, 4);
+
+    EXPECT_EQ(layout.Designed(Child(1)), (TBounds{100, 40, 60, 20}));
+    layout.Remove(Child(1));
+    EXPECT_FALSE(layout.Has(Child(1)));
+    EXPECT_EQ(layout.Designed(Child(1)), TBounds{});
+    EXPECT_EQ(layout.Children(), std::vector<HWND>{Child(2)});
 }
 
 }  // namespace

@@ -1,6 +1,7 @@
-#include "ui/ModalLoop.h"
+#include "ui/ModalShow.h"
 
-#include "ui/Application.h"
+#include "ui/MessagePump.h"
+#include "ui/Window.h"
 
 TDisabledWindows::TDisabledWindows()
 {
@@ -25,10 +26,27 @@ void RunModalLoop(const std::function<bool()>& running)
 {
     MSG msg;
     while (running()) {
-        if (!Application().NextMessage(msg)) {
+        if (!NextMessage(msg)) {
             PostQuitMessage(static_cast<int>(msg.wParam));
             return;
         }
-        Application().HandleMessage(msg);
+        HandleMessage(msg);
     }
+}
+
+void ShowModally(HWND window, const std::function<void()>& show, const std::function<bool()>& running,
+                 const std::function<void()>& hide)
+{
+    HWND wasActive = GetActiveWindow();
+    {
+        TDisabledWindows others;
+        try {
+            show();
+            RunModalLoop(running);
+        } catch (...) {
+            HandleWindowError();
+        }
+    }
+    if (wasActive && wasActive != window && IsWindow(wasActive)) SetActiveWindow(wasActive);
+    hide();
 }
