@@ -29,7 +29,7 @@ const std::vector<std::wstring> kAppendix = {
 
 }  // namespace
 
-T_frmConfig::T_frmConfig(HWND owner) : TForm(ConfigStyle(owner))
+T_frmConfig::T_frmConfig(TPEraseProcessor& processor, HWND owner) : TForm(ConfigStyle(owner)), processor_(processor)
 {
     // In tab order; the two lower check boxes come after the buttons.
     lbxEraseCharSet = std::make_unique<TListBox>(*this, TBounds{4, 40, 185, 177}, akLeft | akTop | akRight);
@@ -74,11 +74,10 @@ T_frmConfig::T_frmConfig(HWND owner) : TForm(ConfigStyle(owner))
 // Loads the processor's state; setting the boxes does not write back.
 void T_frmConfig::FormCreate()
 {
-    const TPEraseProcessor& processor = EraseProcessor();
-    lbxEraseCharSet->SetItems(processor.SearchConditions);
-    ckbRecurseSubDir->SetChecked(processor.RecurseSubDir);
-    ckbUseRecycleBox->SetChecked(processor.UseRecycleBox);
-    ckbNoInquiryBox->SetChecked(processor.NoInquiryBox);
+    lbxEraseCharSet->SetItems(processor_.SearchConditions);
+    ckbRecurseSubDir->SetChecked(processor_.RecurseSubDir);
+    ckbUseRecycleBox->SetChecked(processor_.UseRecycleBox);
+    ckbNoInquiryBox->SetChecked(processor_.NoInquiryBox);
     configOnly_ = true;
 }
 
@@ -127,17 +126,16 @@ void T_frmConfig::lbxEraseCharSetClick() { btnDelChar->SetEnabled(lbxEraseCharSe
 // and "今回だけこの設定で削除(&T)".
 void T_frmConfig::CopyToProcessor()
 {
-    TPEraseProcessor& processor = EraseProcessor();
-    processor.SearchConditions = lbxEraseCharSet->Items();
-    processor.SetRecurseSubDir(ckbRecurseSubDir->Checked());
-    processor.UseRecycleBox = ckbUseRecycleBox->Checked();
+    processor_.SearchConditions = lbxEraseCharSet->Items();
+    processor_.SetRecurseSubDir(ckbRecurseSubDir->Checked());
+    processor_.UseRecycleBox = ckbUseRecycleBox->Checked();
 }
 
 void T_frmConfig::btnSaveClick()
 {
     CopyToProcessor();
-    EraseProcessor().NoInquiryBox = ckbNoInquiryBox->Checked();
-    EraseProcessor().SaveSettings();
+    processor_.NoInquiryBox = ckbNoInquiryBox->Checked();
+    processor_.SaveSettings();
     Close();
 }
 
@@ -153,4 +151,4 @@ void T_frmConfig::btnCancelClick() { Close(); }
 
 void T_frmConfig::btnAboutClick() { frmAbout.ShowAbout(); }
 
-void T_frmConfig::ckbNoInquiryBoxClick() { EraseProcessor().NoInquiryBox = ckbNoInquiryBox->Checked(); }
+void T_frmConfig::ckbNoInquiryBoxClick() { processor_.NoInquiryBox = ckbNoInquiryBox->Checked(); }

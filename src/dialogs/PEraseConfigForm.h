@@ -11,10 +11,12 @@
 #include "ui/Form.h"
 #include "ui/ListBox.h"
 
+class TPEraseProcessor;
+
 class T_frmConfig : public TForm {
 public:
-    // A dialog owned by owner (the application window when null).
-    explicit T_frmConfig(HWND owner = nullptr);
+    // A dialog over processor, owned by owner (the application window when null).
+    explicit T_frmConfig(TPEraseProcessor& processor, HWND owner = nullptr);
     std::wstring ClassName() const override { return L"T_frmConfig"; }
 
     bool ConfigOnly() const { return configOnly_; }
@@ -50,5 +52,6 @@ protected:
 private:
     void CopyToProcessor();
 
+    TPEraseProcessor& processor_;
     bool configOnly_ = true;
 };

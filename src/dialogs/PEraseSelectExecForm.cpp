@@ -2,7 +2,6 @@
 
 #include "base/TextConvert.h"
 #include "core/PEraseClasses.h"
-#include "dialogs/PEraseDialogParts.h"
 #include "ui/StaticText.h"
 
 namespace {
@@ -19,22 +18,16 @@ TFormStyle SelectExecStyle()
 
 }  // namespace
 
-T_frmSelectExec::T_frmSelectExec() : TForm(SelectExecStyle())
+T_frmSelectExec::T_frmSelectExec(TPEraseProcessor& processor, std::wstring targetFolder)
+    : TCleanupDialog(SelectExecStyle(), processor, std::move(targetFolder))
 {
-    // In tab order.
-    ckbRecurseSubDir = std::make_unique<TCheckBox>(*this, TBounds{4, 52, 249, kCheckBoxHeight}, akLeft | akTop,
-                                                   L"サブフォルダのファイルも検索して削除する");
-    ckbRecurseSubDir->OnClick = [this] { ckbRecurseSubDirClick(); };
-    btnOK = DialogButton(*this, {8, 114, 125, 25}, akBottom, L"&OK", [this] { btnOKClick(); });
+    // In tab order: ckbRecurseSubDir, btnOK, btnCancel, btnConfig, cbxConditions, ckbUseRecycleBox.
+    AddRecurseBox({4, 52, 249, kCheckBoxHeight});
+    AddButtonRow(114, 25);
     btnOK->SetEnabled(false);
-    btnCancel = DialogButton(*this, {140, 114, 125, 25}, akBottom, L"キャンセル(&C)", [this] { btnCancelClick(); });
-    btnCancel->SetCancel(true);
-    btnConfig = DialogButton(*this, {272, 114, 125, 25}, akBottom, L"設定の確認・変更(&F)", [this] { btnConfigClick(); });
     cbxConditions = std::make_unique<TComboBox>(*this, TBounds{8, 28, 389, 0}, akLeft | akTop);
     cbxConditions->OnChange = [this] { cbxConditionsClick(); };
-    ckbUseRecycleBox = std::make_unique<TCheckBox>(*this, TBounds{4, 70, 249, kCheckBoxHeight}, akLeft | akTop,
-                                                   L"ゴミ箱を使用して削除する");
-    ckbUseRecycleBox->OnClick = [this] { ckbUseRecycleBoxClick(); };
+    AddRecycleBox({4, 70, 249, kCheckBoxHeight});
     Label1 = CreateLabel(*this, Handle(), L"ポフッと削除するファイルの検索条件を選択してください。", 8, 8);
     Label2 = CreateLabel(*this, Handle(), L"この条件でファイルをポフッと削除してもよろしいですか？", 8, 97, akBottom);
     FormCreate();
@@ -44,45 +37,28 @@ T_frmSelectExec::T_frmSelectExec() : TForm(SelectExecStyle())
 // processor's options; setting the boxes and the selection does not write back.
 void T_frmSelectExec::LoadFromProcessor()
 {
-    const TPEraseProcessor& processor = EraseProcessor();
     std::wstring selected = cbxConditions->Text();
-    cbxConditions->SetItems(processor.SearchConditions);
+    cbxConditions->SetItems(Processor().SearchConditions);
     int found = -1;
     for (int i = 0; i < cbxConditions->Count() && found < 0; ++i)
         if (SameText(cbxConditions->Item(i), selected)) found = i;
     cbxConditions->SetItemIndex(found);
-    ckbRecurseSubDir->SetChecked(processor.RecurseSubDir);
-    ckbUseRecycleBox->SetChecked(processor.UseRecycleBox);
-    btnOK->SetEnabled(!processor.SearchConditions.empty() && cbxConditions->ItemIndex() >= 0);
+    TCleanupDialog::LoadFromProcessor();
+    cbxConditionsClick();
 }
 
 void T_frmSelectExec::FormCreate() { LoadFromProcessor(); }
 
 void T_frmSelectExec::cbxConditionsClick()
 {
-    btnOK->SetEnabled(!EraseProcessor().SearchConditions.empty() && cbxConditions->ItemIndex() >= 0);
+    btnOK->SetEnabled(!Processor().SearchConditions.empty() && cbxConditions->ItemIndex() >= 0);
 }
 
-void T_frmSelectExec::ckbRecurseSubDirClick() { EraseProcessor().SetRecurseSubDir(ckbRecurseSubDir->Checked()); }
-
-void T_frmSelectExec::ckbUseRecycleBoxClick() { EraseProcessor().UseRecycleBox = ckbUseRecycleBox->Checked(); }
-
-// Cleans the command line's folder with the picked condition, then closes, which ends the
-// program.
+// Cleans the folder with the picked condition, then closes, which ends the program.
 void T_frmSelectExec::btnOKClick()
 {
-    SetEnabled({cbxConditions.get(), ckbRecurseSubDir.get(), ckbUseRecycleBox.get(), btnOK.get(), btnCancel.get(),
-                btnConfig.get()},
-               false);
-    EraseProcessor().SelectCondition(cbxConditions->Text());
-    CleanCommandLineFolder(*this);
-    Close();
+    Run([this] { Processor().SelectCondition(cbxConditions->Text()); });
 }
-
-void T_frmSelectExec::btnCancelClick() { Close(); }
 
 // No run follows the settings dialog here, whatever the no-confirmation box now says.
-void T_frmSelectExec::btnConfigClick()
-{
-    VisitSettings(*this, [this] { LoadFromProcessor(); });
-}
+void T_frmSelectExec::btnConfigClick() { VisitSettings(); }

@@ -3,31 +3,22 @@
 // this run and visit the settings dialog first, then the folder is cleaned with that condition.
 #include <memory>
 
-#include "ui/Button.h"
-#include "ui/CheckBox.h"
+#include "dialogs/PEraseDialogParts.h"
 #include "ui/ComboBox.h"
-#include "ui/Form.h"
 
-class T_frmSelectExec : public TForm {
+class T_frmSelectExec : public TCleanupDialog {
 public:
-    T_frmSelectExec();
+    // Cleans targetFolder through processor with the condition the user picks.
+    T_frmSelectExec(TPEraseProcessor& processor, std::wstring targetFolder);
     std::wstring ClassName() const override { return L"T_frmSelectExec"; }
 
-    std::unique_ptr<TCheckBox> ckbRecurseSubDir;
-    std::unique_ptr<TButton> btnOK;
-    std::unique_ptr<TButton> btnCancel;
-    std::unique_ptr<TButton> btnConfig;
     std::unique_ptr<TComboBox> cbxConditions;
-    std::unique_ptr<TCheckBox> ckbUseRecycleBox;
     HWND Label1 = nullptr;
     HWND Label2 = nullptr;
 
-    void LoadFromProcessor();
+    void LoadFromProcessor() override;
     void FormCreate();
     void cbxConditionsClick();
-    void ckbRecurseSubDirClick();
-    void ckbUseRecycleBoxClick();
-    void btnOKClick();
-    void btnCancelClick();
-    void btnConfigClick();
+    void btnOKClick() override;
+    void btnConfigClick() override;
 };

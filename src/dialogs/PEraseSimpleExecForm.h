@@ -1,29 +1,18 @@
 #pragma once
 // The confirm-all dialog: asks before a folder is cleaned with every condition, lets the user
 // change the two run options for this run and visit the settings dialog first.
-#include <memory>
+#include "dialogs/PEraseDialogParts.h"
 
-#include "ui/Button.h"
-#include "ui/CheckBox.h"
-#include "ui/Form.h"
-
-class T_frmSimpleExec : public TForm {
+class T_frmSimpleExec : public TCleanupDialog {
 public:
-    T_frmSimpleExec();
+    // Cleans targetFolder through processor, as the user confirms.
+    T_frmSimpleExec(TPEraseProcessor& processor, std::wstring targetFolder);
     std::wstring ClassName() const override { return L"T_frmSimpleExec"; }
 
-    std::unique_ptr<TCheckBox> ckbRecurseSubDir;
-    std::unique_ptr<TButton> btnOK;
-    std::unique_ptr<TButton> btnCancel;
-    std::unique_ptr<TButton> btnConfig;
-    std::unique_ptr<TCheckBox> ckbUseRecycleBox;
     HWND Label1 = nullptr;
 
-    void LoadFromProcessor();
+    void LoadFromProcessor() override;
     void FormCreate();
-    void ckbRecurseSubDirClick();
-    void ckbUseRecycleBoxClick();
-    void btnOKClick();
-    void btnCancelClick();
-    void btnConfigClick();
+    void btnOKClick() override;
+    void btnConfigClick() override;
 };

@@ -1,6 +1,5 @@
 #include "program/ProgramCourse.h"
 
-#include "core/PEraseClasses.h"
 #include "dialogs/PEraseConfigForm.h"
 #include "dialogs/PEraseSelectExecForm.h"
 #include "dialogs/PEraseSimpleExecForm.h"
@@ -13,23 +12,24 @@ constexpr wchar_t kChooseConditionKeyword[] = L"others";
 
 }  // namespace
 
-void ChooseCourse(const std::vector<std::wstring>& arguments)
+void ChooseCourse(const std::vector<std::wstring>& arguments, const std::function<TPEraseProcessor&()>& processor)
 {
     if (arguments.size() < 2) {
-        Application().CreateForm<T_frmConfig>();
+        Application().CreateForm<T_frmConfig>(processor());
         return;
     }
     const std::wstring& keyword = arguments[0];
+    const std::wstring& folder = arguments[1];
     if (keyword == kAllConditionsKeyword) {
-        TPEraseProcessor& processor = EraseProcessor();
-        if (processor.NoInquiryBox) {
-            processor.SetUseAllConditions(true);
-            processor.SetTargetFolder(arguments[1]);
-            processor.Execute(L"");
+        TPEraseProcessor& erase = processor();
+        if (erase.NoInquiryBox) {
+            erase.SetUseAllConditions(true);
+            erase.SetTargetFolder(folder);
+            erase.Execute(L"");
         } else {
-            Application().CreateForm<T_frmSimpleExec>();
+            Application().CreateForm<T_frmSimpleExec>(erase, folder);
         }
     } else if (keyword == kChooseConditionKeyword) {
-        Application().CreateForm<T_frmSelectExec>();
+        Application().CreateForm<T_frmSelectExec>(processor(), folder);
     }
 }

@@ -2,7 +2,13 @@
 // The choice of course from the command line's arguments (argument 1 first): the settings
 // dialog, the confirm-all dialog, the choose-condition dialog, an immediate cleanup behind the
 // progress window alone, or nothing.
+#include <functional>
 #include <string>
 #include <vector>
 
-void ChooseCourse(const std::vector<std::wstring>& arguments);
+#include "core/PEraseClasses.h"
+
+// processor: where the processor comes from, asked only by a course that needs it (the first
+// asking reads the settings file); the process's own by default.
+void ChooseCourse(const std::vector<std::wstring>& arguments,
+                  const std::function<TPEraseProcessor&()>& processor = EraseProcessor);

@@ -94,6 +94,8 @@ public:
 
     int BindControl(TControl& control, int id) override;
     TControl* FindControl(int id) const;
+    // Its controls, in the order they were made (the tab order).
+    const std::vector<TControl*>& Controls() const { return controls_; }
     TControl* DefaultButton() const override { return keys_.DefaultButton(); }
     void SetDefaultButton(TControl* button) override { keys_.SetDefaultButton(button); }
     void UpdateButtonLook() override;

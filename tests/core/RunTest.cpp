@@ -27,7 +27,6 @@ protected:
     void SetUp() override
     {
         EmptyTrash();
-        processor_ = std::make_unique<TPEraseProcessor>(dir_ / L"PEConfig.ini");
         MakeDirs(Root());
     }
 
@@ -45,8 +44,9 @@ protected:
 
     Paths Trashed() const { return TrashedBelow(Root()); }
 
-    TempDir dir_;
-    std::unique_ptr<TPEraseProcessor> processor_;
+    TestSettings settings_;
+    const TempDir& dir_ = settings_.Dir();
+    TPEraseProcessor* processor_ = &settings_.Processor();
 };
 
 const Paths kTree = {

@@ -17,7 +17,7 @@ constexpr wchar_t kInputTitle[] = L"ファイル名の検索条件を入力し�
 
 using Strings = std::vector<std::wstring>;
 
-// The process's processor reads a settings file in a fresh folder; each test gets a new one.
+// A settings file in a fresh folder and a processor over it; each test gets new ones.
 class ConfigDialog : public testing::Test {
 protected:
     void SetUp() override
@@ -25,26 +25,21 @@ protected:
         Application().SetTitle(kTitle);
         Settings(L"*.~*;.#*.*;*.tmp", "010");
     }
-    void TearDown() override { FinalizeEraseProcessor(); }
 
-    std::wstring File() const { return dir_ / L".\\PEConfig.ini"; }
-    void Settings(const std::wstring& conditions, const char* flags)
-    {
-        WriteBytes(File(), SettingsText(conditions, flags));
-        EraseProcessor().SettingsFileName = File();
-        EraseProcessor().LoadSettings();
-    }
+    std::wstring File() const { return settings_.File(); }
+    TPEraseProcessor& Processor() const { return settings_.Processor(); }
+    void Settings(const std::wstring& conditions, const char* flags) { settings_.Write(conditions, flags); }
     // The dialog in one of its roles, shown.
     std::unique_ptr<T_frmConfig> Open(bool configOnly = true)
     {
-        auto form = std::make_unique<T_frmConfig>();
+        auto form = std::make_unique<T_frmConfig>(Processor());
         if (!configOnly) form->SetConfigOnly(false);
         form->Show();
         return form;
     }
     Strings Listed(const T_frmConfig& form) const { return form.lbxEraseCharSet->Items(); }
 
-    TempDir dir_;
+    TestSettings settings_{L".\\PEConfig.ini"};
 };
 
 TEST_F(ConfigDialog, OpensWithTheProcessorsStateInEitherRole)
@@ -77,10 +72,10 @@ TEST_F(ConfigDialog, OpensWithTheProcessorsStateInEitherRole)
             EXPECT_FALSE(style & (WS_SYSMENU | WS_THICKFRAME | WS_MINIMIZEBOX | WS_MAXIMIZEBOX));
             EXPECT_TRUE(style & WS_CAPTION);
             // Opening changed nothing in the processor.
-            EXPECT_EQ(EraseProcessor().SearchConditions, (Strings{L"*.~*", L".#*.*", L"*.tmp"}));
-            EXPECT_EQ(EraseProcessor().RecurseSubDir, flags[0] == '1');
-            EXPECT_EQ(EraseProcessor().UseRecycleBox, flags[1] == '1');
-            EXPECT_EQ(EraseProcessor().NoInquiryBox, flags[2] == '1');
+            EXPECT_EQ(Processor().SearchConditions, (Strings{L"*.~*", L".#*.*", L"*.tmp"}));
+            EXPECT_EQ(Processor().RecurseSubDir, flags[0] == '1');
+            EXPECT_EQ(Processor().UseRecycleBox, flags[1] == '1');
+            EXPECT_EQ(Processor().NoInquiryBox, flags[2] == '1');
         }
     }
 }
@@ -219,7 +214,7 @@ TEST_F(ConfigDialog, AddAsksUntilTheTextIsNeitherBlankNorListed)
         }
         EXPECT_EQ(error, c.errors.size()) << c.what;
         // Nothing reaches the processor before save.
-        EXPECT_EQ(EraseProcessor().SearchConditions, (Strings{L"*.~*", L".#*.*", L"*.tmp"})) << c.what;
+        EXPECT_EQ(Processor().SearchConditions, (Strings{L"*.~*", L".#*.*", L"*.tmp"})) << c.what;
     }
 }
 
@@ -266,7 +261,7 @@ TEST_F(ConfigDialog, DeletingTheOnlyEntrySavesAnEmptyList)
     }
     EXPECT_EQ(form->lbxEraseCharSet->Count(), 0);
     Click(form->btnSave->Handle());
-    EXPECT_TRUE(EraseProcessor().SearchConditions.empty());
+    EXPECT_TRUE(Processor().SearchConditions.empty());
     EXPECT_EQ(ReadBytes(File()), SettingsText(L"", "000"));
 }
 
@@ -282,7 +277,7 @@ TEST_F(ConfigDialog, SaveCopiesEverythingAndWritesTheFile)
     Click(form->ckbNoInquiryBox->Handle());
     Click(form->btnSave->Handle());
     EXPECT_FALSE(form->Visible());
-    const TPEraseProcessor& processor = EraseProcessor();
+    const TPEraseProcessor& processor = Processor();
     EXPECT_EQ(processor.SearchConditions, (Strings{L"*.~*", L".#*.*", L"*.tmp", L"*.bak"}));
     EXPECT_TRUE(processor.RecurseSubDir);
     EXPECT_FALSE(processor.UseRecycleBox);
@@ -305,7 +300,7 @@ TEST_F(ConfigDialog, AFailedSaveIsShownKeepsTheDialogAndTheFileAndCanBeRetried)
         EXPECT_EQ(seen.icon, TIconKind::Error);
         EXPECT_TRUE(form->Visible());
         // The values are in the processor all the same.
-        EXPECT_TRUE(EraseProcessor().RecurseSubDir);
+        EXPECT_TRUE(Processor().RecurseSubDir);
     }
     EXPECT_EQ(ReadBytes(File()), SettingsText(L"*.~*;.#*.*;*.tmp", "010"));
     Click(form->btnSave->Handle());
@@ -340,10 +335,10 @@ TEST_F(ConfigDialog, CancelDropsTheEditsButNotTheNoConfirmationBox)
         Click(form->ckbRecurseSubDir->Handle());
         Click(form->ckbUseRecycleBox->Handle());
         Click(form->ckbNoInquiryBox->Handle());
-        EXPECT_TRUE(EraseProcessor().NoInquiryBox) << c.what;
+        EXPECT_TRUE(Processor().NoInquiryBox) << c.what;
         c.close(*form);
         EXPECT_FALSE(form->Visible()) << c.what;
-        const TPEraseProcessor& processor = EraseProcessor();
+        const TPEraseProcessor& processor = Processor();
         EXPECT_EQ(processor.SearchConditions, (Strings{L"*.~*", L".#*.*", L"*.tmp"})) << c.what;
         EXPECT_FALSE(processor.RecurseSubDir) << c.what;
         EXPECT_TRUE(processor.UseRecycleBox) << c.what;
@@ -364,7 +359,7 @@ TEST_F(ConfigDialog, ThisTimeOnlyCopiesWithoutSaving)
     Click(form->ckbUseRecycleBox->Handle());
     Click(form->btnApplyThisTime->Handle());
     EXPECT_FALSE(form->Visible());
-    const TPEraseProcessor& processor = EraseProcessor();
+    const TPEraseProcessor& processor = Processor();
     EXPECT_EQ(processor.SearchConditions, (Strings{L"*.~*", L".#*.*"}));
     EXPECT_TRUE(processor.RecurseSubDir);
     EXPECT_FALSE(processor.UseRecycleBox);

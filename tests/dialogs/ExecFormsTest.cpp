@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include "core/CommandLine.h"
 #include "core/PEraseClasses.h"
 #include "core/PEraseWaitDlg.h"
 #include "dialogs/PEraseSelectExecForm.h"
@@ -18,38 +17,24 @@ constexpr wchar_t kSettingsDialog[] = L"ポフッと削除する条件の設定"
 
 using Strings = std::vector<std::wstring>;
 
-// The processor reads a settings file in a fresh folder, which is also the current folder: the
-// test program's second argument names a folder there, the one the dialogs' runs clean.
+// A settings file in a fresh folder and a processor over it; the dialogs clean a folder there.
 class ExecDialogs : public testing::Test {
 protected:
     void SetUp() override
     {
         Application().SetTitle(kTitle);
-        ASSERT_FALSE(ParamStr(2).empty()) << "run with a folder name as the second argument, as ctest does";
-        GetCurrentDirectoryW(MAX_PATH, previous_);
-        SetCurrentDirectoryW(dir_.Path().c_str());
         Settings(L"*.~*;.#*.*;*.tmp", "000");
     }
-    void TearDown() override
-    {
-        SetCurrentDirectoryW(previous_);
-        FinalizeEraseProcessor();
-    }
 
-    std::wstring Target() const { return dir_ / ParamStr(2); }
-    void Settings(const std::wstring& conditions, const char* flags)
-    {
-        WriteBytes(dir_ / L"PEConfig.ini", SettingsText(conditions, flags));
-        EraseProcessor().SettingsFileName = dir_ / L"PEConfig.ini";
-        EraseProcessor().LoadSettings();
-    }
+    std::wstring Target() const { return settings_.Dir() / L"target"; }
+    TPEraseProcessor& Processor() const { return settings_.Processor(); }
+    void Settings(const std::wstring& conditions, const char* flags) { settings_.Write(conditions, flags); }
     static void PressChild(HWND window, const std::wstring& caption)
     {
         PostMessageW(FindChild(window, L"Button", caption), BM_CLICK, 0, 0);
     }
 
-    TempDir dir_;
-    wchar_t previous_[MAX_PATH]{};
+    TestSettings settings_;
 };
 
 // After the settings dialog the list is refilled and the condition picked before is picked
@@ -72,14 +57,14 @@ TEST_F(ExecDialogs, ChooseConditionKeepsItsPickAcrossTheSettingsDialog)
     };
     for (const Case& c : cases) {
         Settings(c.stored, "000");
-        T_frmSelectExec form;
+        T_frmSelectExec form(Processor(), Target());
         form.Show();
         EXPECT_EQ(form.cbxConditions->ItemIndex(), -1) << c.what;
         EXPECT_FALSE(form.btnOK->Enabled()) << c.what;
         form.cbxConditions->SetItemIndex(c.pick);
         EXPECT_EQ(form.btnOK->Enabled(), c.pick >= 0) << c.what;
         BoxAnswer answer{kSettingsDialog, L"キャンセル(&C)"};
-        answer.before = [&](HWND) { EraseProcessor().SearchConditions = c.after; };
+        answer.before = [&](HWND) { Processor().SearchConditions = c.after; };
         BoxWatcher watcher({answer});
         Click(form.btnConfig->Handle());
         ASSERT_TRUE(watcher.Seen().found) << c.what;
@@ -95,8 +80,8 @@ TEST_F(ExecDialogs, ChooseConditionKeepsItsPickAcrossTheSettingsDialog)
 TEST_F(ExecDialogs, ChooseConditionOpensWithAnEmptyConditionPicked)
 {
     Settings(L"\"\";*.a", "000");
-    ASSERT_EQ(EraseProcessor().SearchConditions, (Strings{L"", L"*.a"}));
-    T_frmSelectExec form;
+    ASSERT_EQ(Processor().SearchConditions, (Strings{L"", L"*.a"}));
+    T_frmSelectExec form(Processor(), Target());
     EXPECT_EQ(form.cbxConditions->ItemIndex(), 0);
     EXPECT_TRUE(form.btnOK->Enabled());
 }
@@ -108,16 +93,16 @@ struct CleanupDialog {
     TCheckBox* recycle;
     TButton* config;
 };
-CleanupDialog OpenCleanupDialog(bool confirmAll)
+CleanupDialog OpenCleanupDialog(bool confirmAll, TPEraseProcessor& processor, const std::wstring& target)
 {
     if (confirmAll) {
-        auto simple = std::make_unique<T_frmSimpleExec>();
+        auto simple = std::make_unique<T_frmSimpleExec>(processor, target);
         CleanupDialog d{nullptr, simple->ckbRecurseSubDir.get(), simple->ckbUseRecycleBox.get(), simple->btnConfig.get()};
         d.form = std::move(simple);
         d.form->Show();
         return d;
     }
-    auto select = std::make_unique<T_frmSelectExec>();
+    auto select = std::make_unique<T_frmSelectExec>(processor, target);
     CleanupDialog d{nullptr, select->ckbRecurseSubDir.get(), select->ckbUseRecycleBox.get(), select->btnConfig.get()};
     d.form = std::move(select);
     d.form->Show();
@@ -134,17 +119,17 @@ TEST_F(ExecDialogs, BoxesOpenWithTheProcessorsOptionsAndWriteEachClickThrough)
             Settings(L"*.~*", flags);
             bool recurse = flags[0] == '1';
             bool recycle = flags[1] == '1';
-            CleanupDialog d = OpenCleanupDialog(confirmAll);
+            CleanupDialog d = OpenCleanupDialog(confirmAll, Processor(), Target());
             EXPECT_EQ(d.recurse->Checked(), recurse);
             EXPECT_EQ(d.recycle->Checked(), recycle);
             Click(d.recycle->Handle());
-            EXPECT_EQ(EraseProcessor().UseRecycleBox, !recycle);
-            EXPECT_EQ(EraseProcessor().RecurseSubDir, recurse);
+            EXPECT_EQ(Processor().UseRecycleBox, !recycle);
+            EXPECT_EQ(Processor().RecurseSubDir, recurse);
             Click(d.recurse->Handle());
-            EXPECT_EQ(EraseProcessor().RecurseSubDir, !recurse);
+            EXPECT_EQ(Processor().RecurseSubDir, !recurse);
             Click(d.recycle->Handle());
-            EXPECT_EQ(EraseProcessor().UseRecycleBox, recycle);
-            EXPECT_EQ(ReadBytes(dir_ / L"PEConfig.ini"), SettingsText(L"*.~*", flags));
+            EXPECT_EQ(Processor().UseRecycleBox, recycle);
+            EXPECT_EQ(ReadBytes(settings_.File()), SettingsText(L"*.~*", flags));
         }
     }
 }
@@ -154,7 +139,7 @@ TEST_F(ExecDialogs, ChooseConditionRunsThePickedConditionWithItsBoxes)
 {
     Settings(L"*.~*;.#*.*;*.tmp", "000");
     MakeTree(Target(), {L"a.~x", L".#b.c", L"c.tmp", L"sub\\d.tmp", L"sub\\e.~x"});
-    T_frmSelectExec form;
+    T_frmSelectExec form(Processor(), Target());
     form.Show();
     form.cbxConditions->SetItemIndex(2);
     Click(form.ckbRecurseSubDir->Handle());
@@ -178,7 +163,7 @@ TEST_F(ExecDialogs, AfterTheSettingsDialogOnlyConfirmAllRunsAtOnce)
         Settings(L"*.~*;.#*.*;*.tmp", "000");
         MakeTree(Target(), {L"a.~x", L"keep.txt", L"sub\\b.~x"});
         EmptyTrash();
-        CleanupDialog d = OpenCleanupDialog(c.confirmAll);
+        CleanupDialog d = OpenCleanupDialog(c.confirmAll, Processor(), Target());
         BoxAnswer answer{kSettingsDialog, L"今回だけこの設定で削除(&T)"};
         answer.before = [](HWND settings) {
             PressChild(settings, L"サブフォルダのファイルも検索して削除する");
@@ -188,16 +173,16 @@ TEST_F(ExecDialogs, AfterTheSettingsDialogOnlyConfirmAllRunsAtOnce)
         BoxWatcher watcher({answer});
         Click(d.config->Handle());
         ASSERT_TRUE(watcher.Seen().found) << c.what;
-        EXPECT_TRUE(EraseProcessor().RecurseSubDir) << c.what;
-        EXPECT_TRUE(EraseProcessor().UseRecycleBox) << c.what;
-        EXPECT_TRUE(EraseProcessor().NoInquiryBox) << c.what;
+        EXPECT_TRUE(Processor().RecurseSubDir) << c.what;
+        EXPECT_TRUE(Processor().UseRecycleBox) << c.what;
+        EXPECT_TRUE(Processor().NoInquiryBox) << c.what;
         EXPECT_TRUE(d.recurse->Checked()) << c.what;
         EXPECT_TRUE(d.recycle->Checked()) << c.what;
         EXPECT_EQ(d.form->Visible(), !c.ranAtOnce) << c.what;
         Strings left = c.ranAtOnce ? Strings{L"keep.txt", L"sub\\"} : Strings{L"a.~x", L"keep.txt", L"sub\\", L"sub\\b.~x"};
         EXPECT_EQ(ListTree(Target()), left) << c.what;
         // The settings file is never written by these dialogs.
-        EXPECT_NE(ReadBytes(dir_ / L"PEConfig.ini").find("NoInquiryBox=0"), std::string::npos) << c.what;
+        EXPECT_NE(ReadBytes(settings_.File()).find("NoInquiryBox=0"), std::string::npos) << c.what;
         RemoveTree(Target());
     }
 }
@@ -209,21 +194,27 @@ TEST_F(ExecDialogs, ARunThatFailsLeavesTheDialogOpenAndDisabled)
     // A message handled while the run lets messages through takes the condition list away.
     class ListThief : public TForm {
     public:
-        ListThief() : TForm({L"thief", TFormBorder::None, false, 1, 1}) {}
+        explicit ListThief(TPEraseProcessor& processor)
+            : TForm({L"thief", TFormBorder::None, false, 1, 1}), processor_(processor)
+        {
+        }
 
     protected:
         LRESULT WndProc(UINT msg, WPARAM wParam, LPARAM lParam) override
         {
             if (msg == WM_APP + 20) {
-                EraseProcessor().SearchConditions.clear();
+                processor_.SearchConditions.clear();
                 return 0;
             }
             return TForm::WndProc(msg, wParam, lParam);
         }
-    } thief;
+
+    private:
+        TPEraseProcessor& processor_;
+    } thief(Processor());
     Settings(L"*.~*", "100");
     MakeTree(Target(), {L"a.~x", L"sub\\b.~x"});
-    T_frmSelectExec form;
+    T_frmSelectExec form(Processor(), Target());
     form.Show();
     form.cbxConditions->SetItemIndex(0);
     PostMessageW(thief.Handle(), WM_APP + 20, 0, 0);
@@ -249,7 +240,7 @@ TEST_F(ExecDialogs, ACloseRequestDuringTheRunWaitsForIt)
 {
     Settings(L"*.~*", "100");
     MakeTree(Target(), {L"a.~x", L"sub1\\b.~x", L"sub2\\c.~x"});
-    T_frmSimpleExec form;
+    T_frmSimpleExec form(Processor(), Target());
     form.Show();
     bool openUnderTheProgressWindow = false;
     bool runStillGoing = false;
@@ -278,7 +269,7 @@ TEST_F(ExecDialogs, FocusStartsAtTheFirstControlAndFollowsTheTabOrder)
 {
     Settings(L"*.~*", "000");
     {
-        T_frmSimpleExec form;
+        T_frmSimpleExec form(Processor(), Target());
         form.Show();
         EXPECT_EQ(Focused(), form.ckbRecurseSubDir->Handle());
         for (HWND next : {form.btnOK->Handle(), form.btnCancel->Handle(), form.btnConfig->Handle(),
@@ -290,7 +281,7 @@ TEST_F(ExecDialogs, FocusStartsAtTheFirstControlAndFollowsTheTabOrder)
         EXPECT_FALSE(form.Visible());
     }
     {
-        T_frmSelectExec form;
+        T_frmSelectExec form(Processor(), Target());
         form.Show();
         form.cbxConditions->SetItemIndex(0);
         EXPECT_EQ(Focused(), form.ckbRecurseSubDir->Handle());
@@ -308,7 +299,7 @@ TEST_F(ExecDialogs, FocusStartsAtTheFirstControlAndFollowsTheTabOrder)
 TEST_F(ExecDialogs, ControlsStandWhereTheLayoutSaysAtEveryScale)
 {
     {
-        T_frmSimpleExec form;
+        T_frmSimpleExec form(Processor(), Target());
         form.Show();
         const std::vector<TRow> table = {
             {"ckbRecurseSubDir", form.ckbRecurseSubDir->Handle(), {4, 26, 249, 17}},
@@ -324,7 +315,7 @@ TEST_F(ExecDialogs, ControlsStandWhereTheLayoutSaysAtEveryScale)
         }
     }
     {
-        T_frmSelectExec form;
+        T_frmSelectExec form(Processor(), Target());
         form.Show();
         const std::vector<TRow> table = {
             {"ckbRecurseSubDir", form.ckbRecurseSubDir->Handle(), {4, 52, 249, 17}},
@@ -347,7 +338,7 @@ TEST_F(ExecDialogs, ControlsStandWhereTheLayoutSaysAtEveryScale)
 // the drop-down, the check boxes and the upper label stay.
 TEST_F(ExecDialogs, ChooseConditionLaysOutItsBottomRowInProportion)
 {
-    T_frmSelectExec form;
+    T_frmSelectExec form(Processor(), Target());
     form.Show();
     EXPECT_EQ(SendMessageW(form.cbxConditions->Handle(), CB_GETMINVISIBLE, 0, 0), 8);
     EXPECT_EQ(GetWindowLongW(form.cbxConditions->Handle(), GWL_STYLE) & 3, CBS_DROPDOWNLIST);

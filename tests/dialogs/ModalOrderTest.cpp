@@ -20,10 +20,9 @@ using TChange = TWindowStateLog::TChange;
 // way, so the order itself is what is checked.
 TEST(ModalWindows, EnableTheirOwnerBeforeTheyHide)
 {
-    TempDir dir;
-    WriteBytes(dir / L"PEConfig.ini", SettingsText(L"*.~*;.#*.*;*.tmp", "000"));
-    EraseProcessor().SettingsFileName = dir / L"PEConfig.ini";
-    EraseProcessor().LoadSettings();
+    TestSettings settings;
+    settings.Write(L"*.~*;.#*.*;*.tmp", "000");
+    TPEraseProcessor& processor = settings.Processor();
     Application().SetTitle(L"VARNEL ポフッと削除");
 
     struct Case {
@@ -32,24 +31,24 @@ TEST(ModalWindows, EnableTheirOwnerBeforeTheyHide)
         std::function<HWND(TForm&)> button;  // the button that opens the modal window
         BoxAnswer answer;
     };
-    auto settings = [] {
-        auto form = std::make_unique<T_frmConfig>();
+    auto settingsDialog = [&] {
+        auto form = std::make_unique<T_frmConfig>(processor);
         form->Show();
         ClickItem(form->lbxEraseCharSet->Handle(), 1);
         return std::unique_ptr<TForm>(std::move(form));
     };
-    auto confirmAll = [] {
-        auto form = std::make_unique<T_frmSimpleExec>();
+    auto confirmAll = [&] {
+        auto form = std::make_unique<T_frmSimpleExec>(processor, settings.Dir() / L"target");
         form->Show();
         return std::unique_ptr<TForm>(std::move(form));
     };
     const Case cases[] = {
-        {"the message box of 削除(&D)", settings,
+        {"the message box of 削除(&D)", settingsDialog,
          [](TForm& f) { return static_cast<T_frmConfig&>(f).btnDelChar->Handle(); }, {L"情報", L"キャンセル"}},
-        {"the input box of 追加(&A)", settings,
+        {"the input box of 追加(&A)", settingsDialog,
          [](TForm& f) { return static_cast<T_frmConfig&>(f).btnAddChar->Handle(); },
          {L"ファイル名の検索条件を入力してください。", L"キャンセル"}},
-        {"the about box", settings, [](TForm& f) { return static_cast<T_frmConfig&>(f).btnAbout->Handle(); },
+        {"the about box", settingsDialog, [](TForm& f) { return static_cast<T_frmConfig&>(f).btnAbout->Handle(); },
          {L"VARNEL ポフッと削除 のバージョン情報", L"閉じる(&C)"}},
         {"the settings dialog over the confirm-all dialog", confirmAll,
          [](TForm& f) { return static_cast<T_frmSimpleExec&>(f).btnConfig->Handle(); },
@@ -70,7 +69,6 @@ TEST(ModalWindows, EnableTheirOwnerBeforeTheyHide)
         EXPECT_LT(enabled, hidden) << c.what << ": hidden while its owner was still disabled";
         EXPECT_TRUE(IsWindowEnabled(owner->Handle())) << c.what;
     }
-    FinalizeEraseProcessor();
 }
 
 }  // namespace

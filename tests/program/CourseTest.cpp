@@ -16,10 +16,9 @@ using Paths = std::vector<std::wstring>;
 // removed), hidden after it, and no main window is left to keep the program alive.
 TEST(Course, ImmediateCleanupShowsOnlyTheProgressWindowForTheRun)
 {
-    TempDir dir;
-    WriteBytes(dir / L"PEConfig.ini", SettingsText(L"*.~*", "101"));
-    EraseProcessor().SettingsFileName = dir / L"PEConfig.ini";
-    EraseProcessor().LoadSettings();
+    TestSettings settings;
+    settings.Write(L"*.~*", "101");
+    const TempDir& dir = settings.Dir();
     MakeTree(dir / L"work", {L"a.~x", L"sub\\b.~x", L"keep.txt"});
     bool shownDuringTheRun = false;
     bool matchesStillThere = false;
@@ -28,14 +27,13 @@ TEST(Course, ImmediateCleanupShowsOnlyTheProgressWindowForTheRun)
         matchesStillThere = Exists(dir / L"work\\a.~x") && Exists(dir / L"work\\sub\\b.~x");
     });
     look.Post();
-    ChooseCourse({L"RevorErase", dir / L"work"});
+    ChooseCourse({L"RevorErase", dir / L"work"}, [&]() -> TPEraseProcessor& { return settings.Processor(); });
     EXPECT_EQ(look.Taken(), 1);
     EXPECT_TRUE(shownDuringTheRun);
     EXPECT_TRUE(matchesStillThere);
     EXPECT_FALSE(WaitForm().Visible());
     EXPECT_EQ(Application().MainForm(), nullptr);
     EXPECT_EQ(ListTree(dir / L"work"), (Paths{L"keep.txt", L"sub\\"}));
-    FinalizeEraseProcessor();
 }
 
 }  // namespace

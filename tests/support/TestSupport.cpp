@@ -5,6 +5,7 @@
 #include "base/Exception.h"
 #include "base/Handles.h"
 #include "base/TextConvert.h"
+#include "core/PEraseClasses.h"
 #include "ui/Application.h"
 
 #include <tlhelp32.h>
@@ -446,4 +447,17 @@ bool AnsiCodePageHolds(const std::wstring& text)
 void PrintTo(const TBounds& bounds, std::ostream* out)
 {
     *out << bounds.Left << "," << bounds.Top << " " << bounds.Width << "x" << bounds.Height;
+}
+
+TestSettings::TestSettings(const std::wstring& fileName)
+    : file_(dir_ / fileName), processor_(std::make_unique<TPEraseProcessor>(file_))
+{
+}
+
+TestSettings::~TestSettings() = default;
+
+void TestSettings::Write(const std::wstring& conditions, const char* flags)
+{
+    WriteBytes(file_, SettingsText(conditions, flags));
+    processor_->LoadSettings();
 }

@@ -4,6 +4,7 @@
 
 #include <chrono>
 #include <functional>
+#include <memory>
 #include <ostream>
 #include <string>
 #include <vector>
@@ -106,6 +107,32 @@ void EmptyTrash();
 // system): the conditions in their stored form and the three flags RecurseSubDir, UseRecycleBox,
 // NoInquiryBox as three digits ("101").
 std::string SettingsText(const std::wstring& conditions, const char* flags);
+
+class TPEraseProcessor;
+
+// A settings file in a fresh folder and a processor that reads it, as the program keeps them:
+// what the dialog and run tests hand the forms and runs they test. The processor is the same
+// object throughout; each Write reads the file into it again.
+class TestSettings {
+public:
+    // The file's name in the folder ("PEConfig.ini", or ".\\PEConfig.ini" as the program forms
+    // the path); it starts with the default conditions and every option off.
+    explicit TestSettings(const std::wstring& fileName = L"PEConfig.ini");
+    ~TestSettings();
+    TestSettings(const TestSettings&) = delete;
+    TestSettings& operator=(const TestSettings&) = delete;
+
+    // Writes the file (see SettingsText) and reads it into the processor.
+    void Write(const std::wstring& conditions, const char* flags);
+    TPEraseProcessor& Processor() const { return *processor_; }
+    const TempDir& Dir() const { return dir_; }
+    const std::wstring& File() const { return file_; }
+
+private:
+    TempDir dir_;
+    std::wstring file_;
+    std::unique_ptr<TPEraseProcessor> processor_;
+};
 
 // A text as bytes of the system's ANSI code page, as the profile API writes it, and back.
 std::string AnsiBytes(const std::wstring& text);

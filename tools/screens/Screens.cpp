@@ -81,14 +81,13 @@ int wmain(int argc, wchar_t** argv)
     TProgramLifetime lifetime;
     Application().SetTitle(L"VARNEL ポフッと削除");
     {
-        TempDir dir;
-        WriteBytes(dir / L"PEConfig.ini", AnsiBytes(L"[Config]\r\nSearchCondition=*.~*;.#*.*;*.tmp;*.bak\r\n"
-                                               L"RecurseSubDir=1\r\nUseRecycleBox=1\r\nNoInquiryBox=0\r\n"));
-        EraseProcessor().SettingsFileName = dir / L"PEConfig.ini";
-        EraseProcessor().LoadSettings();
+        TestSettings settings;
+        settings.Write(L"*.~*;.#*.*;*.tmp;*.bak", "110");
+        TPEraseProcessor& processor = settings.Processor();
+        std::wstring folder = settings.Dir() / L"work";
 
         for (bool configOnly : {true, false}) {
-            T_frmConfig form;
+            T_frmConfig form(processor);
             form.SetConfigOnly(configOnly);
             form.Show();
             if (!configOnly) ClickItem(form.lbxEraseCharSet->Handle(), 2);
@@ -109,7 +108,7 @@ int wmain(int argc, wchar_t** argv)
             form.Hide();
         }
         {
-            T_frmSimpleExec form;
+            T_frmSimpleExec form(processor, folder);
             form.Show();
             Pump();
             Snap(form.Handle(), L"confirm-all.png");
@@ -120,7 +119,7 @@ int wmain(int argc, wchar_t** argv)
             form.Hide();
         }
         {
-            T_frmSelectExec form;
+            T_frmSelectExec form(processor, folder);
             form.Show();
             form.cbxConditions->SetItemIndex(2);
             Pump();
