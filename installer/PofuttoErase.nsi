@@ -34,6 +34,9 @@ RequestExecutionLevel user
 SetCompressor /SOLID lzma
 ShowInstDetails nevershow
 ShowUninstDetails nevershow
+; The installer holds no file times, so two builds of one commit give the same bytes; installed
+; files carry the time of their installation.
+SetDateSave off
 
 VIProductVersion "${VERSION}"
 VIAddVersionKey /LANG=1041 "ProductName" "${PRODUCT} セットアップ"
