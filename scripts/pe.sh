@@ -6,6 +6,8 @@
 #   scripts/pe.sh bench [FILES]   build, then run the cleanup benchmark (scripts/bench.sh)
 #   scripts/pe.sh screens         build, then photograph every window into docs/screens, at 96
 #                                 and (docs/screens/144dpi) at 144 DPI
+#   scripts/pe.sh release         from the commit checked out: the zip, the installer and
+#                                 SHA256SUMS in dist/, built twice in separate clones and compared
 # Installs what is missing (as root), keeps its Wine prefix in build/, and is quiet unless
 # something fails.
 set -euo pipefail
@@ -36,6 +38,8 @@ install_missing() {
     [xauth]=xauth
     [import]=imagemagick
     [makensis]=nsis
+    [zip]=zip
+    [unzip]=unzip
     [locale-gen]=locales
   )
   local missing=()
@@ -76,12 +80,64 @@ compile() {
   if [ ! -f "$build/build.ninja" ]; then
     rm -rf "$build/CMakeCache.txt" "$build/CMakeFiles"  # made by another generator
     LC_ALL=C cmake -S "$root" -B "$build" -G Ninja -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-w64.cmake" \
-      -DCMAKE_BUILD_TYPE=Release >"$build.configure.log" 2>&1 || { cat "$build.configure.log"; exit 1; }
+      -DCMAKE_BUILD_TYPE=Release >"$build.configure.log" 2>&1 || { configure_failed "$build.configure.log"; exit 1; }
   fi
   local targets=()
   for target in "$@"; do targets+=(--target "$target"); done
   LC_ALL=C cmake --build "$build" -j"$(nproc)" "${targets[@]}" >"$build.build.log" 2>&1 ||
     { grep -vE '^\[[0-9]+/[0-9]+\] ' "$build.build.log" | head -150; exit 1; }
+}
+
+# What a failed configure says: the messages of its errors alone where it gave any (the project's
+# own checks say theirs in one line), else its whole log.
+configure_failed() {  # $1: the log
+  local said
+  said=$(sed -n '/^CMake Error/,/^$/p' "$1" | grep -v '^CMake Error' | sed 's/^ *//' | grep . || true)
+  if [ -n "$said" ]; then log "$said"; else cat "$1"; fi
+}
+
+# A release from the commit checked out: refused for a work tree with changes (a release is made
+# from a commit); the configure refuses a version that is not MAJOR.MINOR.PATCH. Built twice, in two fresh clones at
+# different paths, without the tests; both must give the same bytes. dist/ then holds the zip,
+# the installer and SHA256SUMS.
+release() {
+  local version commit epoch work side status
+  if ! git -C "$root" rev-parse --verify -q HEAD >/dev/null; then
+    log "release: $root is not a git checkout with a commit; a release is made from a commit"
+    exit 1
+  fi
+  if [ -n "$(git -C "$root" status --porcelain)" ]; then
+    log "release: the work tree has changes that are not committed; a release is made from a commit"
+    exit 1
+  fi
+  commit=$(git -C "$root" rev-parse --short HEAD)
+  epoch=$(git -C "$root" log -1 --format=%ct HEAD)
+  work=$(mktemp -d "${TMPDIR:-/tmp}/pofutto-release.XXXXXX")
+  trap 'rm -rf "$work"' EXIT
+  for side in a second-build; do
+    git clone -q "$root" "$work/$side/PofuttoErase"
+    status=0
+    ( cd "$work/$side/PofuttoErase"
+      LC_ALL=C cmake -S . -B build -G Ninja -DCMAKE_TOOLCHAIN_FILE="$PWD/cmake/mingw-w64.cmake" \
+        -DCMAKE_BUILD_TYPE=Release -DPOFUTTO_TESTS=OFF >"$work/$side.log" 2>&1 || { configure_failed "$work/$side.log"; exit 1; }
+      LC_ALL=C cmake --build build -j"$(nproc)" --target PofuttoErase installer >>"$work/$side.log" 2>&1 ||
+        { grep -vE '^\[[0-9]+/[0-9]+\] ' "$work/$side.log" | head -150; exit 1; }
+      bash scripts/release_files.sh build "$work/$side.out" "$epoch" ) || status=$?
+    [ "$status" = 0 ] || exit "$status"
+  done
+  # The configure has checked the version's form.
+  version=$(cat "$work/a/PofuttoErase/build/generated/version.txt")
+  for file in "PofuttoErase-$version.zip" "PofuttoErase-$version-setup.exe" SHA256SUMS; do
+    if ! cmp -s "$work/a.out/$file" "$work/second-build.out/$file"; then
+      log "release: the two builds differ in $file; nothing was written to dist/"
+      exit 1
+    fi
+  done
+  mkdir -p "$root/dist"
+  rm -f "$root/dist"/PofuttoErase-*.zip "$root/dist"/PofuttoErase-*-setup.exe "$root/dist/SHA256SUMS"
+  cp "$work/a.out"/* "$root/dist/"
+  log "release $version of $commit in dist/: PofuttoErase-$version.zip, PofuttoErase-$version-setup.exe, SHA256SUMS;" \
+    "two builds in separate clones gave the same bytes"
 }
 
 # A Wine prefix of our own, Japanese (ANSI code page 932), with a virtual desktop so windows
@@ -223,6 +279,10 @@ case "$mode" in
     install_missing; mkdir -p "$build"; compile all bench_tools; prepare_prefix
     with_display bash "$root/scripts/bench.sh" "$@"
     ;;
+  release)
+    install_missing
+    release
+    ;;
   screens)
     install_missing; mkdir -p "$build"; compile all screens; prepare_prefix
     with_display bash "$root/scripts/pe.sh" _screens </dev/null
@@ -260,7 +320,7 @@ case "$mode" in
     copy_prefix "$1"
     ;;
   *)
-    log "usage: scripts/pe.sh run [ARGS...] | test [CTEST ARGS...] | bench [FILES] [ROUNDS] | screens"
+    log "usage: scripts/pe.sh run [ARGS...] | test [CTEST ARGS...] | bench [FILES] [ROUNDS] | screens | release"
     exit 2
     ;;
 esac
