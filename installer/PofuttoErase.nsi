@@ -1,7 +1,7 @@
 ; The per-user installer of PofuttoErase: the program under the user's local programs folder,
 ; a Start-menu shortcut to its settings dialog, two entries on folders in Explorer, and the
 ; entry under the user's installed programs. No administrator rights.
-; makensis -INPUTCHARSET UTF8 -DEXE=<PofuttoErase.exe> -DOUTFILE=<setup.exe> PofuttoErase.nsi (paths are
+; makensis -INPUTCHARSET UTF8 -DEXE=<PofuttoErase.exe> -DOUTFILE=<setup.exe> -DCOPYRIGHT=<text> PofuttoErase.nsi (paths are
 ; taken from this folder, where makensis works)
 Unicode true
 ; The program is 64-bit; so is its installer where this NSIS has the 64-bit stubs (Debian's has;
@@ -43,7 +43,7 @@ VIAddVersionKey /LANG=1041 "ProductName" "${PRODUCT} セットアップ"
 VIAddVersionKey /LANG=1041 "CompanyName" "${PUBLISHER}"
 VIAddVersionKey /LANG=1041 "FileVersion" "${VERSION}"
 VIAddVersionKey /LANG=1041 "FileDescription" "${PRODUCT} セットアップ"
-VIAddVersionKey /LANG=1041 "LegalCopyright" "Copyright (C) 2026 VARNEL"
+VIAddVersionKey /LANG=1041 "LegalCopyright" "${COPYRIGHT}"
 
 !define MUI_ICON "..\resources\PofuttoErase.ico"
 !define MUI_UNICON "..\resources\PofuttoErase.ico"

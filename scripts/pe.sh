@@ -113,7 +113,7 @@ release() {
   commit=$(git -C "$root" rev-parse --short HEAD)
   epoch=$(git -C "$root" log -1 --format=%ct HEAD)
   work=$(mktemp -d "${TMPDIR:-/tmp}/pofutto-release.XXXXXX")
-  trap 'rm -rf "$work"' EXIT
+  trap "rm -rf '$work'" EXIT
   for side in a second-build; do
     git clone -q "$root" "$work/$side/PofuttoErase"
     status=0

@@ -153,6 +153,7 @@ TEST_F(Installer, InstallsForTheUserWithItsShortcutAndFolderEntries)
     // The version comes from the program's own version resource.
     EXPECT_EQ(RegText(uninstall, L"DisplayVersion"), FileVersionOf(InstalledExe()));
     EXPECT_EQ(RegText(uninstall, L"DisplayVersion"), L"1.1.0.0");
+    EXPECT_EQ(RegText(uninstall, L"DisplayVersion"), std::wstring(L"" POFUTTO_VERSION_TEXT) + L".0");
     EXPECT_EQ(RegText(uninstall, L"Publisher"), L"VARNEL");
     EXPECT_EQ(RegText(uninstall, L"DisplayIcon"), InstalledExe() + L",0");
     EXPECT_EQ(RegText(uninstall, L"InstallLocation"), InstallDir());

@@ -104,7 +104,24 @@ std::set<std::string> ImportedDlls(const std::string& image)
     return names;
 }
 
-TEST(Executable, Is64BitGuiAndImportsSystemDllsOnly)
+// Whether the executable's manifest binds the common controls to version 6, which the system
+// takes from its side-by-side store, never from the program's folder.
+bool BindsCommonControls6(const std::wstring& exe)
+{
+    HMODULE module = LoadLibraryExW(exe.c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE | LOAD_LIBRARY_AS_IMAGE_RESOURCE);
+    if (!module) return false;
+    HRSRC found = FindResourceW(module, MAKEINTRESOURCEW(1), RT_MANIFEST);
+    std::string manifest;
+    if (found) {
+        const char* data = static_cast<const char*>(LockResource(LoadResource(module, found)));
+        if (data) manifest.assign(data, SizeofResource(module, found));
+    }
+    FreeLibrary(module);
+    return manifest.find("Microsoft.Windows.Common-Controls") != std::string::npos &&
+           manifest.find("version=\"6.0.0.0\"") != std::string::npos;
+}
+
+TEST(Executable, Is64BitGui)
 {
     std::string image = ReadBytes(ProgramPath());
     ASSERT_GT(image.size(), 1024u);
@@ -112,10 +129,48 @@ TEST(Executable, Is64BitGuiAndImportsSystemDllsOnly)
     auto nt = reinterpret_cast<const IMAGE_NT_HEADERS64*>(image.data() + dos->e_lfanew);
     EXPECT_EQ(nt->FileHeader.Machine, IMAGE_FILE_MACHINE_AMD64);
     EXPECT_EQ(nt->OptionalHeader.Subsystem, IMAGE_SUBSYSTEM_WINDOWS_GUI);
-    const std::set<std::string> system = {"kernel32.dll", "user32.dll", "gdi32.dll",  "comctl32.dll",
-                                          "shell32.dll",  "version.dll", "ole32.dll", "advapi32.dll",
-                                          "msvcrt.dll",   "shlwapi.dll", "uxtheme.dll"};
-    for (const std::string& dll : ImportedDlls(image)) EXPECT_TRUE(system.count(dll)) << dll;
+}
+
+// Run from a Downloads folder that holds a planted version.dll or uxtheme.dll, the program and
+// its installer load none of it: before their own code runs they load only the system's known
+// DLLs, which Windows always takes from System32, and the common controls through their
+// manifest; what else they use loads later, from System32 alone.
+TEST(Executable, BeforeAnyCodeRunsOnlyDllsTheSystemTakesFromSystem32)
+{
+    const std::set<std::string> known = {"advapi32.dll", "combase.dll", "comdlg32.dll", "gdi32.dll",
+                                         "imm32.dll",    "kernel32.dll", "msvcrt.dll",  "ole32.dll",
+                                         "oleaut32.dll", "rpcrt4.dll",   "sechost.dll", "shcore.dll",
+                                         "shell32.dll",  "shlwapi.dll",  "user32.dll",  "ws2_32.dll"};
+    std::vector<std::wstring> programs{ProgramPath()};
+    std::wstring setup = BuildDir() + L"\\PofuttoErase-setup.exe";
+    if (Exists(setup)) programs.push_back(setup);
+    for (const std::wstring& program : programs) {
+        std::set<std::string> imports = ImportedDlls(ReadBytes(program));
+        EXPECT_TRUE(imports.count("kernel32.dll")) << Narrow(program) << ": no import table read";
+        for (const std::string& dll : imports) {
+            if (dll == "comctl32.dll") {
+                EXPECT_TRUE(BindsCommonControls6(program)) << Narrow(program);
+                continue;
+            }
+            EXPECT_TRUE(known.count(dll)) << Narrow(program) << " loads " << dll << " from wherever it stands";
+        }
+    }
+}
+
+// The version in its one place (CMakeLists.txt) is the one the program carries: FileVersion (which
+// the about box shows) and the manifest's, as MAJOR.MINOR.PATCH.0.
+TEST_F(VersionResource, IsTheProjectsVersion)
+{
+    const std::wstring expected = std::wstring(L"" POFUTTO_VERSION_TEXT) + L".0";
+    EXPECT_EQ(Value(L"FileVersion"), expected);
+    HMODULE module = LoadLibraryExW(ProgramPath().c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
+    ASSERT_NE(module, nullptr);
+    HRSRC manifest = FindResourceW(module, MAKEINTRESOURCEW(1), RT_MANIFEST);
+    std::string text = manifest ? std::string(static_cast<const char*>(LockResource(LoadResource(module, manifest))),
+                                              SizeofResource(module, manifest))
+                                : std::string();
+    FreeLibrary(module);
+    EXPECT_NE(text.find("name=\"Varnel.PofuttoErase\" version=\"" + Narrow(expected) + "\""), std::string::npos) << text;
 }
 
 TEST(Executable, CarriesItsIconAndManifest)
