@@ -86,6 +86,11 @@ std::set<std::string> ImportedDlls(const std::string& image)
     auto dos = reinterpret_cast<const IMAGE_DOS_HEADER*>(at(0));
     auto nt = reinterpret_cast<const IMAGE_NT_HEADERS64*>(at(static_cast<size_t>(dos->e_lfanew)));
     auto sections = IMAGE_FIRST_SECTION(nt);
+    // A 32-bit image (the installer from a 32-bit NSIS) has a shorter optional header.
+    DWORD importRva = nt->OptionalHeader.Magic == IMAGE_NT_OPTIONAL_HDR32_MAGIC
+                          ? reinterpret_cast<const IMAGE_NT_HEADERS32*>(nt)->OptionalHeader
+                                .DataDirectory[IMAGE_DIRECTORY_ENTRY_IMPORT].VirtualAddress
+                          : nt->OptionalHeader.DataDirectory[IMAGE_DIRECTORY_ENTRY_IMPORT].VirtualAddress;
     auto toOffset = [&](DWORD rva) -> size_t {
         for (WORD i = 0; i < nt->FileHeader.NumberOfSections; ++i) {
             const auto& s = sections[i];
@@ -95,7 +100,6 @@ std::set<std::string> ImportedDlls(const std::string& image)
         return 0;
     };
     std::set<std::string> names;
-    DWORD importRva = nt->OptionalHeader.DataDirectory[IMAGE_DIRECTORY_ENTRY_IMPORT].VirtualAddress;
     for (auto d = reinterpret_cast<const IMAGE_IMPORT_DESCRIPTOR*>(at(toOffset(importRva))); d->Name; ++d) {
         std::string name = at(toOffset(d->Name));
         for (char& c : name) c = static_cast<char>(tolower(static_cast<unsigned char>(c)));
