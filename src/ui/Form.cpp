@@ -72,6 +72,7 @@ void TForm::BecomeMainForm(std::function<void()> closed)
     closedAsMain_ = std::move(closed);
     // The program's button on the task bar and its place in Alt+Tab.
     SetWindowLongPtrW(Handle(), GWL_EXSTYLE, GetWindowLongPtrW(Handle(), GWL_EXSTYLE) | WS_EX_APPWINDOW);
+    if (showsBigIcon_) return;  // a form with a title-bar icon has its big icon already
     showsBigIcon_ = true;
     LoadIcons();
 }
