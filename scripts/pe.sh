@@ -74,13 +74,16 @@ install_missing() {
   export LANG=ja_JP.UTF-8 LC_ALL=ja_JP.UTF-8
 }
 
-# Configures once (Ninja), then builds the given targets (the default ones when none). On failure
-# it shows what the compiler and linker said, without the progress lines.
+# Configures once (Ninja; with configure_options too), then builds the given targets (the default
+# ones when none). On failure it shows what the compiler and linker said, without the progress
+# lines.
+configure_options=()
 compile() {
   if [ ! -f "$build/build.ninja" ]; then
     rm -rf "$build/CMakeCache.txt" "$build/CMakeFiles"  # made by another generator
     LC_ALL=C cmake -S "$root" -B "$build" -G Ninja -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-w64.cmake" \
-      -DCMAKE_BUILD_TYPE=Release >"$build.configure.log" 2>&1 || { configure_failed "$build.configure.log"; exit 1; }
+      -DCMAKE_BUILD_TYPE=Release "${configure_options[@]}" >"$build.configure.log" 2>&1 ||
+      { configure_failed "$build.configure.log"; exit 1; }
   fi
   local targets=()
   for target in "$@"; do targets+=(--target "$target"); done
@@ -97,9 +100,9 @@ configure_failed() {  # $1: the log
 }
 
 # A release from the commit checked out: refused for a work tree with changes (a release is made
-# from a commit); the configure refuses a version that is not MAJOR.MINOR.PATCH. Built twice, in two fresh clones at
-# different paths, without the tests; both must give the same bytes. dist/ then holds the zip,
-# the installer and SHA256SUMS.
+# from a commit); the configure refuses a version that is not MAJOR.MINOR.PATCH. Built twice, in
+# two fresh clones at different paths, without the tests; both must give the same bytes. dist/
+# then holds the zip, the installer and SHA256SUMS.
 release() {
   local version commit epoch work side status
   if ! git -C "$root" rev-parse --verify -q HEAD >/dev/null; then
@@ -117,12 +120,11 @@ release() {
   for side in a second-build; do
     git clone -q "$root" "$work/$side/PofuttoErase"
     status=0
-    ( cd "$work/$side/PofuttoErase"
-      LC_ALL=C cmake -S . -B build -G Ninja -DCMAKE_TOOLCHAIN_FILE="$PWD/cmake/mingw-w64.cmake" \
-        -DCMAKE_BUILD_TYPE=Release -DPOFUTTO_TESTS=OFF >"$work/$side.log" 2>&1 || { configure_failed "$work/$side.log"; exit 1; }
-      LC_ALL=C cmake --build build -j"$(nproc)" --target PofuttoErase installer >>"$work/$side.log" 2>&1 ||
-        { grep -vE '^\[[0-9]+/[0-9]+\] ' "$work/$side.log" | head -150; exit 1; }
-      bash scripts/release_files.sh build "$work/$side.out" "$epoch" ) || status=$?
+    ( root="$work/$side/PofuttoErase"
+      build="$root/build"
+      configure_options=(-DPOFUTTO_TESTS=OFF)
+      compile PofuttoErase installer
+      bash "$root/scripts/release_files.sh" "$build" "$work/$side.out" "$epoch" ) || status=$?
     [ "$status" = 0 ] || exit "$status"
   done
   # The configure has checked the version's form.

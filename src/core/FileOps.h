@@ -31,6 +31,10 @@ std::wstring JoinPath(const std::wstring& folder, const std::wstring& name);
 // removes the link itself).
 bool PlatformHidesFileLinks();
 
+// Whether two paths name the same place as the file system compares names: ordinal, ignoring
+// letter case.
+bool SamePath(const std::wstring& a, const std::wstring& b);
+
 // A path with the dots and blanks that end its names dropped, as the Win32 layer reads a name
 // (and as Wine's final paths show every name).
 std::wstring WithoutNameEnds(const std::wstring& path);

@@ -35,7 +35,7 @@ struct TVisit {
 // Lets the waiting messages through at the start of every folder and, within one folder, at
 // least every kInterval of work: a window that leaves a message waiting for five seconds is shown
 // as not responding, and one folder may hold many thousands of matches.
-class TMessagePump {
+class TTimedPump {
 public:
     static constexpr ULONGLONG kInterval = 50;  // milliseconds
 
@@ -70,7 +70,7 @@ void TPEraseProcessor::Execute(const std::wstring& folder)
 void TPEraseProcessor::EraseFolder(const std::wstring& folder)
 {
     std::wstring folded;  // each name in the matcher's case folding, in one reused buffer
-    TMessagePump pump;
+    TTimedPump pump;
     // Opens the visit of one folder and puts it on the chain; a visit that ends at once adds
     // nothing.
     auto begin = [this, &folded, &pump](std::vector<TVisit>& chain, const std::wstring& path, std::wstring finalPath) {

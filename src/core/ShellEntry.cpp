@@ -14,19 +14,13 @@ std::wstring DisplayName(IShellItem& item, SIGDN form)
     return out;
 }
 
-bool SameText(const std::wstring& a, const std::wstring& b)
-{
-    return CompareStringOrdinal(a.c_str(), static_cast<int>(a.size()), b.c_str(), static_cast<int>(b.size()), TRUE) ==
-           CSTR_EQUAL;
-}
-
 // The item the shell parses path (under MAX_PATH) into, when that item is this path.
 TComPtr<IShellItem> ParsedItem(const std::wstring& path)
 {
     IShellItem* made = nullptr;
     if (FAILED(SHCreateItemFromParsingName(path.c_str(), nullptr, IID_PPV_ARGS(&made)))) return nullptr;
     TComPtr<IShellItem> item(made);
-    return SameText(DisplayName(*item, SIGDN_FILESYSPATH), path) ? std::move(item) : nullptr;
+    return SamePath(DisplayName(*item, SIGDN_FILESYSPATH), path) ? std::move(item) : nullptr;
 }
 
 // The child of parent named name, when the shell makes exactly that child.
@@ -40,7 +34,7 @@ TComPtr<IShellItem> ChildItem(IShellItem& parent, const std::wstring& name)
     TComPtr<IShellItem> itsParent(madeParent);
     int order = 1;
     bool sameParent = SUCCEEDED(itsParent->Compare(&parent, SICHINT_CANONICAL, &order)) && order == 0;
-    return sameParent && SameText(DisplayName(*child, SIGDN_PARENTRELATIVEPARSING), name) ? std::move(child) : nullptr;
+    return sameParent && SamePath(DisplayName(*child, SIGDN_PARENTRELATIVEPARSING), name) ? std::move(child) : nullptr;
 }
 
 // The short form of a long path, when that brings it under MAX_PATH and out of the "\\?\" form;

@@ -108,12 +108,11 @@ std::set<std::string> ImportedDlls(const std::string& image)
     return names;
 }
 
-// Whether the executable's manifest binds the common controls to version 6, which the system
-// takes from its side-by-side store, never from the program's folder.
-bool BindsCommonControls6(const std::wstring& exe)
+// An executable's manifest (its resource 1 of type RT_MANIFEST), or the empty text.
+std::string ManifestOf(const std::wstring& exe)
 {
     HMODULE module = LoadLibraryExW(exe.c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE | LOAD_LIBRARY_AS_IMAGE_RESOURCE);
-    if (!module) return false;
+    if (!module) return {};
     HRSRC found = FindResourceW(module, MAKEINTRESOURCEW(1), RT_MANIFEST);
     std::string manifest;
     if (found) {
@@ -121,6 +120,14 @@ bool BindsCommonControls6(const std::wstring& exe)
         if (data) manifest.assign(data, SizeofResource(module, found));
     }
     FreeLibrary(module);
+    return manifest;
+}
+
+// Whether the executable's manifest binds the common controls to version 6, which the system
+// takes from its side-by-side store, never from the program's folder.
+bool BindsCommonControls6(const std::wstring& exe)
+{
+    std::string manifest = ManifestOf(exe);
     return manifest.find("Microsoft.Windows.Common-Controls") != std::string::npos &&
            manifest.find("version=\"6.0.0.0\"") != std::string::npos;
 }
@@ -167,13 +174,7 @@ TEST_F(VersionResource, IsTheProjectsVersion)
 {
     const std::wstring expected = std::wstring(L"" POFUTTO_VERSION_TEXT) + L".0";
     EXPECT_EQ(Value(L"FileVersion"), expected);
-    HMODULE module = LoadLibraryExW(ProgramPath().c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
-    ASSERT_NE(module, nullptr);
-    HRSRC manifest = FindResourceW(module, MAKEINTRESOURCEW(1), RT_MANIFEST);
-    std::string text = manifest ? std::string(static_cast<const char*>(LockResource(LoadResource(module, manifest))),
-                                              SizeofResource(module, manifest))
-                                : std::string();
-    FreeLibrary(module);
+    std::string text = ManifestOf(ProgramPath());
     EXPECT_NE(text.find("name=\"Varnel.PofuttoErase\" version=\"" + Narrow(expected) + "\""), std::string::npos) << text;
 }
 
@@ -184,14 +185,12 @@ TEST(Executable, CarriesItsIconAndManifest)
     HICON icon = static_cast<HICON>(LoadImageW(module, MAKEINTRESOURCEW(1), IMAGE_ICON, 32, 32, 0));
     EXPECT_NE(icon, nullptr);
     if (icon) DestroyIcon(icon);
-    HRSRC manifest = FindResourceW(module, MAKEINTRESOURCEW(1), RT_MANIFEST);
-    ASSERT_NE(manifest, nullptr);
-    std::string text(static_cast<const char*>(LockResource(LoadResource(module, manifest))),
-                     SizeofResource(module, manifest));
+    FreeLibrary(module);
+    std::string text = ManifestOf(ProgramPath());
+    ASSERT_FALSE(text.empty());
     EXPECT_NE(text.find("Microsoft.Windows.Common-Controls"), std::string::npos);
     EXPECT_NE(text.find("PerMonitorV2"), std::string::npos);
     EXPECT_NE(text.find("asInvoker"), std::string::npos);
-    FreeLibrary(module);
 }
 
 }  // namespace

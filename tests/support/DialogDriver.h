@@ -56,7 +56,6 @@ public:
         std::wstring caption;
         TChange change;
     };
-    const std::vector<TEvent>& Events() const { return events_; }
     // Where the last change of that kind to the window with the caption (or, when caption is
     // empty, to window) stands in the log; -1 for none.
     int Last(TChange change, HWND window, const std::wstring& caption = L"") const;
