@@ -59,6 +59,9 @@ void TPEraseProcessor::Execute(const std::wstring& folder)
 {
     WaitForm().ShowWait();
     try {
+        // A close request to the progress window (as to every window of the program) leaves it
+        // in place: the run goes on to its end.
+        TCloseLock running(WaitForm());
         EraseFolder(folder);
     } catch (...) {
         WaitForm().HideWait();

@@ -120,17 +120,17 @@ std::wstring TProfileFile::ReadStoredString(const std::wstring& section, const s
     return value;
 }
 
+// Whether the platform keeps the file as UTF-16: on Windows only a file that starts with FF FE
+// (UTF-16 LE). One saved as UTF-8 with a mark or as UTF-16 BE is read and written there as ANSI,
+// though Wine takes all three as Unicode.
 bool TProfileFile::StoresUnicode() const
 {
     FileHandle file(CreateFileW(fileName_.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
                                 OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
     if (!file) return false;
-    unsigned char head[3]{};
+    unsigned char head[2]{};
     DWORD got = 0;
-    ReadFile(file.Get(), head, sizeof(head), &got, nullptr);
-    bool utf8 = got >= 3 && head[0] == 0xEF && head[1] == 0xBB && head[2] == 0xBF;
-    bool utf16 = got >= 2 && ((head[0] == 0xFF && head[1] == 0xFE) || (head[0] == 0xFE && head[1] == 0xFF));
-    return utf8 || utf16;
+    return ReadFile(file.Get(), head, sizeof(head), &got, nullptr) && got == 2 && head[0] == 0xFF && head[1] == 0xFE;
 }
 
 void TProfileFile::WriteString(const std::wstring& section, const std::wstring& key, const std::wstring& value)

@@ -105,15 +105,7 @@ bool RecycleByShell(const std::wstring& path, HWND owner)
 
 }  // namespace
 
-TRecycleBin::TRecycleBin(HWND owner)
-    : owner_(owner), comStarted_(SUCCEEDED(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED | COINIT_DISABLE_OLE1DDE)))
-{
-}
-
-TRecycleBin::~TRecycleBin()
-{
-    if (comStarted_) CoUninitialize();
-}
+TRecycleBin::TRecycleBin(HWND owner) : owner_(owner) {}
 
 TRecycleBin::TWay TRecycleBin::Decide()
 {

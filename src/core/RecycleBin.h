@@ -7,11 +7,12 @@
 
 #include <string>
 
+// It relies on the calling thread's COM apartment (the program keeps one for its life); without
+// one nothing reaches the bin and every entry stays.
 class TRecycleBin {
 public:
     // Owner: the window that would own any window of the shell's (none is shown).
     explicit TRecycleBin(HWND owner);
-    ~TRecycleBin();
     TRecycleBin(const TRecycleBin&) = delete;
     TRecycleBin& operator=(const TRecycleBin&) = delete;
 
@@ -36,6 +37,5 @@ private:
     TWay Decide();
 
     HWND owner_;
-    bool comStarted_;
     TWay way_ = TWay::Undecided;
 };

@@ -1,6 +1,7 @@
 #include "dialogs/PEraseSimpleExecForm.h"
 
 #include "core/PEraseClasses.h"
+#include "ui/Application.h"
 #include "ui/StaticText.h"
 
 namespace {
@@ -43,9 +44,10 @@ void T_frmSimpleExec::btnOKClick()
     Run([this] { Processor().SetUseAllConditions(true); });
 }
 
-// After the settings dialog the run starts at once when confirmation is now switched off.
+// After the settings dialog the run starts at once when confirmation is now switched off,
+// unless the program was asked to close meanwhile: a close request never starts a run.
 void T_frmSimpleExec::btnConfigClick()
 {
     VisitSettings();
-    if (Processor().NoInquiryBox) btnOKClick();
+    if (Processor().NoInquiryBox && !Application().Terminated()) btnOKClick();
 }

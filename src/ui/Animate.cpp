@@ -3,37 +3,48 @@
 #include <commctrl.h>
 
 #include <cstring>
+#include <memory>
 
 #include "base/Exception.h"
 
 namespace {
 
-constexpr wchar_t kHostClass[] = L"PofuttoEraseAnimationHost";
 constexpr UINT kPlay = WM_APP + 1;
 constexpr UINT kStop = WM_APP + 2;
 
-// Paints the button face behind the transparent clip, on the player thread, so the clip never
-// waits for the busy UI thread.
-LRESULT CALLBACK HostProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
-{
-    switch (msg) {
-    case WM_ERASEBKGND: {
-        RECT r{};
-        GetClientRect(hwnd, &r);
-        FillRect(reinterpret_cast<HDC>(wParam), &r, GetSysColorBrush(COLOR_BTNFACE));
-        return 1;
+// The animation's parent: paints the button face behind the transparent clip, on the player
+// thread, so the clip never waits for the busy UI thread; it plays and stops the clip when told.
+class TAnimationHost : public TWindow {
+public:
+    TAnimationHost(HWND parent, TBounds bounds)
+    {
+        static const TWindowClass windowClass{L"PofuttoEraseAnimationHost"};
+        CreateHandle({&windowClass, L"", WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN | WS_CLIPSIBLINGS,
+                      WS_EX_NOPARENTNOTIFY, parent, bounds});
     }
-    case WM_CTLCOLORSTATIC:
-        SetBkColor(reinterpret_cast<HDC>(wParam), GetSysColor(COLOR_BTNFACE));
-        return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_BTNFACE));
-    case WM_SIZE:
-        if (HWND control = GetWindow(hwnd, GW_CHILD))
-            MoveWindow(control, 0, 0, LOWORD(lParam), HIWORD(lParam), TRUE);
-        return 0;
-    default:
-        return DefWindowProcW(hwnd, msg, wParam, lParam);
+
+protected:
+    LRESULT WndProc(UINT msg, WPARAM wParam, LPARAM lParam) override
+    {
+        switch (msg) {
+        case WM_ERASEBKGND: {
+            RECT r{};
+            GetClientRect(Handle(), &r);
+            FillRect(reinterpret_cast<HDC>(wParam), &r, GetSysColorBrush(COLOR_BTNFACE));
+            return 1;
+        }
+        case WM_CTLCOLORSTATIC:
+            SetBkColor(reinterpret_cast<HDC>(wParam), GetSysColor(COLOR_BTNFACE));
+            return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_BTNFACE));
+        case WM_SIZE:
+            if (HWND control = GetWindow(Handle(), GW_CHILD))
+                MoveWindow(control, 0, 0, LOWORD(lParam), HIWORD(lParam), TRUE);
+            return 0;
+        default:
+            return TWindow::WndProc(msg, wParam, lParam);
+        }
     }
-}
+};
 
 // Waits for object while handling the messages other threads send to this one: the player's
 // windows are children of ours, and creating or destroying them asks our windows.
@@ -75,7 +86,6 @@ void PlayerLoop(HWND host, HWND control, int firstFrame, int lastFrame)
         TranslateMessage(&msg);
         DispatchMessageW(&msg);
     }
-    DestroyWindow(host);
 }
 
 DWORD WINAPI PlayerMain(void* context)
@@ -83,35 +93,31 @@ DWORD WINAPI PlayerMain(void* context)
     auto& start = *static_cast<TPlayerStart*>(context);
     int firstFrame = start.firstFrame;
     int lastFrame = start.lastFrame;
-    WNDCLASSEXW wc{sizeof(wc)};
-    wc.lpfnWndProc = HostProc;
-    wc.hInstance = GetModuleHandleW(nullptr);
-    wc.lpszClassName = kHostClass;
-    wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-    bool registered = RegisterClassExW(&wc) || GetLastError() == ERROR_CLASS_ALREADY_EXISTS;
-
-    const TBounds& at = start.bounds;
-    HWND host = registered ? CreateWindowExW(WS_EX_NOPARENTNOTIFY, kHostClass, L"",
-                                             WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN | WS_CLIPSIBLINGS, at.Left,
-                                             at.Top, at.Width, at.Height, start.parent, nullptr, wc.hInstance, nullptr)
-                           : nullptr;
-    HWND control = host ? CreateWindowExW(WS_EX_NOPARENTNOTIFY, ANIMATE_CLASSW, L"",
-                                          WS_CHILD | WS_VISIBLE | ACS_CENTER | ACS_TRANSPARENT, 0, 0, at.Width,
-                                          at.Height, host, nullptr, wc.hInstance, nullptr)
-                        : nullptr;
-    if (control)
+    std::unique_ptr<TAnimationHost> host;
+    HWND control = nullptr;
+    try {
+        host = std::make_unique<TAnimationHost>(start.parent, start.bounds);
+        const TBounds& at = start.bounds;
+        control = CreateWindowExW(WS_EX_NOPARENTNOTIFY, ANIMATE_CLASSW, L"",
+                                  WS_CHILD | WS_VISIBLE | ACS_CENTER | ACS_TRANSPARENT, 0, 0, at.Width, at.Height,
+                                  host->Handle(), nullptr, GetModuleHandleW(nullptr), nullptr);
+        if (!control) start.error = GetLastError();
+    } catch (const EOSError& e) {
+        start.error = static_cast<DWORD>(e.Code());
+    } catch (...) {
+        start.error = ERROR_OUTOFMEMORY;
+    }
+    if (control) {
         SendMessageW(control, ACM_OPENW, reinterpret_cast<WPARAM>(start.clip.module),
                      reinterpret_cast<LPARAM>(start.clip.name));
-    if (!control) {
-        start.error = GetLastError();
-        if (host) DestroyWindow(host);
-        host = nullptr;
+    } else {
+        host.reset();
     }
-    start.host = host;
+    start.host = host ? host->Handle() : nullptr;
     start.control = control;
     SetEvent(start.ready.Get());
     // From here on, only what was copied above.
-    if (host) PlayerLoop(host, control, firstFrame, lastFrame);
+    if (host) PlayerLoop(host->Handle(), control, firstFrame, lastFrame);
     return 0;
 }
 

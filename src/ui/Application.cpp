@@ -10,13 +10,45 @@
 
 namespace {
 
-constexpr wchar_t kAppClass[] = L"PofuttoEraseApplication";
 // Posted to the application window to destroy a released form after the waiting messages.
 constexpr UINT kReleaseForm = WM_APP + 1;
 
 std::unique_ptr<TApplication> gApplication;
 
 }  // namespace
+
+// The hidden owner of every top-level window of the program; it carries the title and the
+// icon, and stands for the program towards whatever asks it to close.
+class TApplicationWindow : public TWindow {
+public:
+    TApplicationWindow(TApplication& application, const std::wstring& title, HICON icon) : application_(application)
+    {
+        static const TWindowClass windowClass{L"PofuttoEraseApplication"};
+        CreateHandle({&windowClass, title, WS_POPUP});
+        // The window's own icon, not its class's: a process may make a new application object.
+        SendMessageW(Handle(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon));
+    }
+
+protected:
+    LRESULT WndProc(UINT msg, WPARAM wParam, LPARAM lParam) override
+    {
+        switch (msg) {
+        case kReleaseForm:
+            application_.DestroyReleased(reinterpret_cast<TForm*>(lParam));
+            return 0;
+        case WM_CLOSE:
+            // Never destroyed by a close request (taskkill, an installer, "close all windows"):
+            // that would take every form with it and leave the loop waiting for ever.
+            application_.CloseRequested();
+            return 0;
+        default:
+            return TWindow::WndProc(msg, wParam, lParam);
+        }
+    }
+
+private:
+    TApplication& application_;
+};
 
 TApplication& Application()
 {
@@ -48,26 +80,17 @@ TApplication::~TApplication() { DestroyForms(); }
 
 void TApplication::Initialize()
 {
-    if (handle_) return;
-    HINSTANCE instance = GetModuleHandleW(nullptr);
-    WNDCLASSEXW wc{sizeof(wc)};
-    wc.lpfnWndProc = &TApplication::AppWndProc;
-    wc.hInstance = instance;
-    wc.lpszClassName = kAppClass;
-    wc.hIcon = Icon();
-    // Registered once per process, though a process may make a new application object.
-    if (!RegisterClassExW(&wc) && GetLastError() != ERROR_CLASS_ALREADY_EXISTS) RaiseLastOSError(L"ウィンドウクラス " + std::wstring(kAppClass) + L" を登録できません");
-    // Hidden owner of every top-level window of the program; it carries the title.
-    handle_ = CreateWindowExW(0, kAppClass, title_.c_str(), WS_POPUP, 0, 0, 0, 0, nullptr, nullptr, instance,
-                              nullptr);
-    if (!handle_) RaiseLastOSError(L"アプリケーションのウィンドウを作成できません");
-    SetTopLevelOwner(handle_);
+    if (window_) return;
+    window_ = std::make_unique<TApplicationWindow>(*this, title_, Icon());
+    SetTopLevelOwner(window_->Handle());
 }
+
+HWND TApplication::Handle() const { return window_ ? window_->Handle() : nullptr; }
 
 void TApplication::SetTitle(std::wstring title)
 {
     title_ = std::move(title);
-    if (handle_) SetWindowTextW(handle_, title_.c_str());
+    if (window_) SetWindowTextW(window_->Handle(), title_.c_str());
 }
 
 void TApplication::Adopt(std::unique_ptr<TForm> form, bool mayBecomeMain)
@@ -124,8 +147,8 @@ void TApplication::Terminate()
 
 void TApplication::Release(TForm& form)
 {
-    if (handle_) {
-        PostMessageW(handle_, kReleaseForm, 0, reinterpret_cast<LPARAM>(&form));
+    if (window_) {
+        PostMessageW(window_->Handle(), kReleaseForm, 0, reinterpret_cast<LPARAM>(&form));
     } else {
         DestroyReleased(&form);
     }
@@ -140,13 +163,12 @@ void TApplication::DestroyReleased(TForm* form)
     forms_.erase(it);
 }
 
-LRESULT CALLBACK TApplication::AppWndProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
+// The program is asked to close: the main form closes as the user's close would, under its own
+// rules (a cleanup dialog lets its run finish first). Without one the program has no window to
+// close; the immediate run ends the program once it is over.
+void TApplication::CloseRequested()
 {
-    if (msg == kReleaseForm && gApplication) {
-        gApplication->DestroyReleased(reinterpret_cast<TForm*>(lParam));
-        return 0;
-    }
-    return DefWindowProcW(hwnd, msg, wParam, lParam);
+    if (mainForm_) mainForm_->Close();
 }
 
 HICON TApplication::Icon() const
@@ -184,8 +206,5 @@ void TApplication::DestroyForms()
     mainForm_ = nullptr;
     // Newest first: a form may own windows created after it.
     while (!forms_.empty()) forms_.pop_back();
-    if (handle_) {
-        DestroyWindow(handle_);
-        handle_ = nullptr;
-    }
+    window_.reset();
 }

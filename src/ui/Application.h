@@ -14,6 +14,7 @@
 #include "base/Handles.h"
 
 class TForm;
+class TApplicationWindow;
 
 class TApplication {
 public:
@@ -49,7 +50,7 @@ public:
     // Destroys an owned form once the messages already posted have been handled.
     void Release(TForm& form);
 
-    HWND Handle() const { return handle_; }
+    HWND Handle() const;
     HICON Icon() const;
 
     // The default exception display; OnException, when set, replaces it.
@@ -62,11 +63,13 @@ public:
     void DestroyForms();
 
 private:
-    static LRESULT CALLBACK AppWndProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
+    friend class TApplicationWindow;
     void DestroyReleased(TForm* form);
+    // A request to close the application window, which stands for the program.
+    void CloseRequested();
 
     std::wstring title_;
-    HWND handle_ = nullptr;
+    std::unique_ptr<TApplicationWindow> window_;
     mutable IconHandle icon_;
     std::vector<std::unique_ptr<TForm>> forms_;
     TForm* mainForm_ = nullptr;

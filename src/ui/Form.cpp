@@ -10,7 +10,7 @@
 
 namespace {
 
-constexpr wchar_t kFormClass[] = L"PofuttoEraseForm";
+const TWindowClass kFormClass{L"PofuttoEraseForm", CS_DBLCLKS, GetSysColorBrush(COLOR_BTNFACE)};
 constexpr UINT_PTR kChildSubclassId = 0x50464348;  // "PFCH"
 
 UINT UpdateButtonLookMessage()
@@ -48,9 +48,8 @@ void MoveTo(HWND child, TBounds bounds)
 TForm::TForm(const TFormStyle& style)
     : style_(style), fonts_(std::make_unique<TProgramFonts>(96)), layout_({style.ClientWidth, style.ClientHeight})
 {
-    RegisterClassOnce(kFormClass, CS_DBLCLKS, GetSysColorBrush(COLOR_BTNFACE));
-    CreateHandle(kFormClass, style_.Caption, StyleFor(style_), ExStyleFor(style_),
-                 style_.Owner ? style_.Owner : TopLevelOwner(), 0, 0, 0, 0);
+    CreateHandle({&kFormClass, style_.Caption, StyleFor(style_), ExStyleFor(style_),
+                  style_.Owner ? style_.Owner : TopLevelOwner()});
     dpi_ = WindowDpi(Handle());
     if (dpi_ != fonts_->Dpi) fonts_ = std::make_unique<TProgramFonts>(dpi_);
     SizeFor({style_.ClientWidth, style_.ClientHeight});

@@ -6,7 +6,7 @@
 
 namespace {
 
-constexpr wchar_t kLabelClass[] = L"PofuttoEraseLabel";
+const TWindowClass kLabelClass{L"PofuttoEraseLabel"};
 
 }  // namespace
 
@@ -15,9 +15,8 @@ TLabel::TLabel(TForm& owner, HWND parent, int left96, int top96, const std::wstr
 {
     if (owner.HasState(csDesigning)) IncludeState(csDesigning);
     WindowProc = [this](TMessage& message) { WndProc(message); };
-    RegisterClassOnce(kLabelClass, 0, nullptr);
-    CreateHandle(kLabelClass, caption_, WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS, WS_EX_NOPARENTNOTIFY,
-                 parent ? parent : owner.Handle(), 0, 0, 0, 0);
+    CreateHandle({&kLabelClass, caption_, WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS, WS_EX_NOPARENTNOTIFY,
+                  parent ? parent : owner.Handle()});
     AdjustSize();
 }
 

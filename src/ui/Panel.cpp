@@ -4,7 +4,7 @@
 
 namespace {
 
-constexpr wchar_t kPanelClass[] = L"PofuttoErasePanel";
+const TWindowClass kPanelClass{L"PofuttoErasePanel"};
 
 // One bevel line around rect: lowered is dark at the top left and light at the bottom right.
 void Frame(HDC dc, RECT& rect, TBevel bevel)
@@ -28,9 +28,8 @@ void Frame(HDC dc, RECT& rect, TBevel bevel)
 
 TPanel::TPanel(TForm& form, HWND parent, TBounds bounds96, TBevel outer, TBevel inner) : outer_(outer), inner_(inner)
 {
-    RegisterClassOnce(kPanelClass, 0, nullptr);
-    CreateHandle(kPanelClass, L"", WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN | WS_CLIPSIBLINGS, WS_EX_NOPARENTNOTIFY,
-                 parent ? parent : form.Handle(), 0, 0, 0, 0);
+    CreateHandle({&kPanelClass, L"", WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN | WS_CLIPSIBLINGS,
+                  WS_EX_NOPARENTNOTIFY, parent ? parent : form.Handle()});
     form.Place(Handle(), bounds96);
 }
 

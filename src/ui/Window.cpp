@@ -26,27 +26,35 @@ HWND TopLevelOwner() { return gTopLevelOwner; }
 
 TWindow::~TWindow() { DestroyHandle(); }
 
-void TWindow::RegisterClassOnce(const wchar_t* className, UINT classStyle, HBRUSH background)
+namespace {
+
+// Registers windowClass for Dispatch once per process; another thread may have just done so.
+void RegisterOnce(const TWindowClass& windowClass, WNDPROC procedure)
 {
-    WNDCLASSEXW existing{sizeof(existing)};
     HINSTANCE instance = GetModuleHandleW(nullptr);
-    if (GetClassInfoExW(instance, className, &existing)) return;
+    WNDCLASSEXW existing{sizeof(existing)};
+    if (GetClassInfoExW(instance, windowClass.Name, &existing)) return;
     WNDCLASSEXW wc{sizeof(wc)};
-    wc.style = classStyle;
-    wc.lpfnWndProc = &TWindow::Dispatch;
+    wc.style = windowClass.Style;
+    wc.lpfnWndProc = procedure;
     wc.hInstance = instance;
+    wc.hIcon = windowClass.Icon;
     wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-    wc.hbrBackground = background;
-    wc.lpszClassName = className;
-    if (!RegisterClassExW(&wc)) RaiseLastOSError(L"ウィンドウクラス " + std::wstring(className) + L" を登録できません");
+    wc.hbrBackground = windowClass.Background;
+    wc.lpszClassName = windowClass.Name;
+    if (!RegisterClassExW(&wc) && GetLastError() != ERROR_CLASS_ALREADY_EXISTS)
+        RaiseLastOSError(L"ウィンドウクラス " + std::wstring(windowClass.Name) + L" を登録できません");
 }
 
-void TWindow::CreateHandle(const wchar_t* className, const std::wstring& caption, DWORD style, DWORD exStyle,
-                           HWND parent, int x, int y, int width, int height)
+}  // namespace
+
+void TWindow::CreateHandle(const TWindowArgs& args)
 {
-    CreateWindowExW(exStyle, className, caption.c_str(), style, x, y, width, height, parent, nullptr,
-                    GetModuleHandleW(nullptr), this);
-    if (!handle_) RaiseLastOSError(L"ウィンドウ " + std::wstring(className) + L" を作成できません");
+    RegisterOnce(*args.Class, &TWindow::Dispatch);
+    const TBounds& at = args.Bounds;
+    CreateWindowExW(args.ExStyle, args.Class->Name, args.Caption.c_str(), args.Style, at.Left, at.Top, at.Width,
+                    at.Height, args.Parent, nullptr, GetModuleHandleW(nullptr), this);
+    if (!handle_) RaiseLastOSError(L"ウィンドウ " + std::wstring(args.Class->Name) + L" を作成できません");
 }
 
 void TWindow::DestroyHandle()

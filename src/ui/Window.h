@@ -8,6 +8,8 @@
 #include <functional>
 #include <string>
 
+#include "ui/Layout.h"
+
 // Called from inside a catch block with the exception a window's handler raised. The
 // application registers its exception display; until then such an exception is dropped.
 void SetWindowErrorHandler(std::function<void()> handler);
@@ -20,6 +22,25 @@ void HandleWindowError() noexcept;
 void SetTopLevelOwner(HWND owner);
 HWND TopLevelOwner();
 
+// A window class of ours, served by TWindow::Dispatch; registered when its first window is made,
+// on whichever thread that is.
+struct TWindowClass {
+    const wchar_t* Name;
+    UINT Style = 0;
+    HBRUSH Background = nullptr;
+    HICON Icon = nullptr;
+};
+
+// What a window is made with; Bounds in pixels of its parent's client area (or the screen's).
+struct TWindowArgs {
+    const TWindowClass* Class;
+    std::wstring Caption;
+    DWORD Style = 0;
+    DWORD ExStyle = 0;
+    HWND Parent = nullptr;
+    TBounds Bounds;
+};
+
 class TWindow {
 public:
     TWindow() = default;
@@ -30,14 +51,10 @@ public:
     HWND Handle() const { return handle_; }
 
 protected:
-    // Creates the window of a class registered for TWindow::Dispatch.
-    void CreateHandle(const wchar_t* className, const std::wstring& caption, DWORD style, DWORD exStyle,
-                      HWND parent, int x, int y, int width, int height);
+    // Creates the window, its class registered first where it is not yet. Raises EOSError.
+    void CreateHandle(const TWindowArgs& args);
     void DestroyHandle();
     virtual LRESULT WndProc(UINT msg, WPARAM wParam, LPARAM lParam);
-
-    // Registers a window class served by Dispatch (once per name).
-    static void RegisterClassOnce(const wchar_t* className, UINT classStyle, HBRUSH background);
 
 private:
     static LRESULT CALLBACK Dispatch(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);

@@ -221,14 +221,35 @@ TEST_F(Settings, ConditionOutsideTheCodePageIsRefusedNotTurnedIntoQuestionMarks)
     EXPECT_EQ(processor.SearchConditions, (TStringList{L"*.~*", L"*.한글"}));
 }
 
-TEST_F(Settings, UnicodeFileStoresAnyCondition)
+// Only a file that starts with FF FE (UTF-16 LE) is a Unicode settings file to the platform; one
+// saved as UTF-8 with a mark, or as UTF-16 BE, is ANSI on Windows (Wine reads all three): there a
+// condition its code page cannot hold is refused, never stored as '?'.
+TEST_F(Settings, OnlyAUtf16LEFileStoresAnyCondition)
 {
-    WriteBytes(File(), std::string("\xFF\xFE", 2));
-    TPEraseProcessor writer(File());
-    writer.SearchConditions = {L"*.한글", L"😀*"};
-    writer.SaveSettings();
-    TPEraseProcessor reader(File());
-    EXPECT_EQ(reader.SearchConditions, writer.SearchConditions);
+    struct Case {
+        const char* what;
+        std::string head;
+        bool stores;
+    };
+    const Case cases[] = {
+        {"UTF-16 LE", "\xFF\xFE", true},
+        {"UTF-8 with a mark", "\xEF\xBB\xBF", false},
+        {"UTF-16 BE", "\xFE\xFF", false},
+        {"no mark", "", false},
+    };
+    for (const Case& c : cases) {
+        WriteBytes(File(), c.head);
+        TPEraseProcessor writer(File());
+        writer.SearchConditions = {L"*.한글", L"😀*"};
+        if (c.stores) {
+            writer.SaveSettings();
+            TPEraseProcessor reader(File());
+            EXPECT_EQ(reader.SearchConditions, writer.SearchConditions) << c.what;
+        } else {
+            EXPECT_THROW(writer.SaveSettings(), EIniFileException) << c.what;
+            EXPECT_EQ(ReadBytes(File()), c.head) << c.what;
+        }
+    }
 }
 
 // Saving must fail with the path in the message, leave the file as it was and keep the

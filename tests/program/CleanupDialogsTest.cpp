@@ -2,8 +2,7 @@
 
 #include <algorithm>
 
-#include "support/BoxWatcher.h"
-#include "support/TestSupport.h"
+#include "program/ProgramCopy.h"
 
 namespace {
 
@@ -16,38 +15,16 @@ using Paths = std::vector<std::wstring>;
 const Paths kTree = {L"keep.txt", L"a.~cpp", L".#lock.txt", L"c.tmp", L"sub\\b.~h", L"sub\\keep.c"};
 const Paths kWhole = {L".#lock.txt", L"a.~cpp", L"c.tmp", L"keep.txt", L"sub\\", L"sub\\b.~h", L"sub\\keep.c"};
 
-// PofuttoErase.exe copied beside a settings file in a fresh folder, started on a tree "work"
-// there, its windows driven from outside.
-class CleanupDialogs : public testing::Test {
+// The program started on a tree "work" beside its settings file.
+class CleanupDialogs : public ProgramCopy {
 protected:
     void SetUp() override
     {
-        ASSERT_TRUE(CopyFileW(ProgramPath().c_str(), (dir_ / L"PofuttoErase.exe").c_str(), FALSE));
+        ProgramCopy::SetUp();
         MakeTree(Work(), kTree);
     }
 
-    std::wstring Work() const { return dir_ / L"work"; }
-    std::wstring SettingsFile() const { return dir_ / L"PEConfig.ini"; }
-    void Settings(const std::wstring& conditions, const char* flags = "000")
-    {
-        stored_ = SettingsText(conditions, flags);
-        WriteBytes(SettingsFile(), stored_);
-    }
-    std::unique_ptr<StartedProcess> Start(const wchar_t* keyword)
-    {
-        return std::make_unique<StartedProcess>(dir_ / L"PofuttoErase.exe",
-                                                std::wstring(L" ") + keyword + L" \"" + Work() + L"\"");
-    }
-    static HWND Control(HWND window, const wchar_t* className, const std::wstring& caption)
-    {
-        HWND control = FindChild(window, className, caption);
-        EXPECT_NE(control, nullptr) << Narrow(caption);
-        return control;
-    }
-    static void Press(HWND window, const std::wstring& caption)
-    {
-        PostMessageW(Control(window, L"Button", caption), BM_CLICK, 0, 0);
-    }
+    std::unique_ptr<StartedProcess> Start(const wchar_t* keyword) { return StartOnWork(keyword); }
     static bool Enabled(HWND window, const std::wstring& caption)
     {
         return IsWindowEnabled(Control(window, L"Button", caption));
@@ -68,11 +45,6 @@ protected:
         }
         WaitFor([&] { return SendMessageW(box, CB_GETCURSEL, 0, 0) == index; });
     }
-    // The settings file is never written by the cleanup dialogs.
-    void ExpectSettingsUntouched() { EXPECT_EQ(ReadBytes(SettingsFile()), stored_); }
-
-    TempDir dir_;
-    std::string stored_;
 };
 
 TEST_F(CleanupDialogs, ConfirmAllOKCleansWithEveryConditionAndTheTickedOptions)

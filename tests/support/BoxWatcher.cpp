@@ -100,7 +100,7 @@ void Act(HWND box, const BoxAnswer& answer, SeenBox& seen)
 
 }  // namespace
 
-std::vector<HWND> ShownWindows(DWORD process)
+std::vector<HWND> TopLevelWindows(DWORD process)
 {
     struct Search {
         DWORD process;
@@ -111,11 +111,19 @@ std::vector<HWND> ShownWindows(DWORD process)
             auto* s = reinterpret_cast<Search*>(context);
             DWORD owner = 0;
             GetWindowThreadProcessId(window, &owner);
-            if (owner == s->process && IsWindowVisible(window)) s->found.push_back(window);
+            if (owner == s->process) s->found.push_back(window);
             return TRUE;
         },
         reinterpret_cast<LPARAM>(&search));
     return search.found;
+}
+
+std::vector<HWND> ShownWindows(DWORD process)
+{
+    std::vector<HWND> shown;
+    for (HWND window : TopLevelWindows(process))
+        if (IsWindowVisible(window)) shown.push_back(window);
+    return shown;
 }
 
 HWND FindShownWindow(const std::wstring& caption, DWORD process)

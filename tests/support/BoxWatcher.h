@@ -75,6 +75,8 @@ private:
 HWND FindShownWindow(const std::wstring& caption, DWORD process = 0);
 // Waits (bounded) for such a window.
 HWND WaitForShownWindow(const std::wstring& caption, DWORD process = 0);
+// The top-level windows of a process, hidden ones included.
+std::vector<HWND> TopLevelWindows(DWORD process);
 // The visible top-level windows of a process.
 std::vector<HWND> ShownWindows(DWORD process);
 // The window's child of a class ("Button") whose text is text, or null.
