@@ -18,6 +18,10 @@ arguments=("$@")
 mode=${1:-}
 [ $# -gt 0 ] && shift
 
+# On Windows itself (MSYS2's MinGW-w64 shell, as the Windows workflow runs this script) there is
+# no Wine: the build is native, the tests run as they are and nothing is installed.
+case "$(uname -s)" in MINGW* | MSYS*) native=1 ;; *) native=0 ;; esac
+
 export WINEDEBUG=-all WINEARCH=win64
 # PE_WINEPREFIX: another prefix this script has made (a test's copy of build/wine).
 export WINEPREFIX="${PE_WINEPREFIX:-$build/wine}"
@@ -26,6 +30,7 @@ export WINEDLLOVERRIDES="mscoree,mshtml="
 log() { printf '%s\n' "$*" >&2; }
 
 install_missing() {
+  if [ "$native" = 1 ]; then native_tools; return; fi
   local -A need=(
     [x86_64-w64-mingw32-g++-posix]=g++-mingw-w64-x86-64-posix
     [x86_64-w64-mingw32-windres]=mingw-w64-tools
@@ -74,6 +79,23 @@ install_missing() {
   export LANG=ja_JP.UTF-8 LC_ALL=ja_JP.UTF-8
 }
 
+# On Windows the tools come from MSYS2 (and NSIS from its own installer); what is missing is
+# named, with the package that brings it.
+native_tools() {
+  local -A need=(
+    [g++]=mingw-w64-x86_64-gcc [cmake]=mingw-w64-x86_64-cmake [ninja]=mingw-w64-x86_64-ninja
+    [makensis]="NSIS (nsis.sourceforge.io, or choco install nsis)" [zip]=zip [unzip]=unzip
+    [iconv]=libiconv [git]=git
+  )
+  local missing=() tool
+  for tool in "${!need[@]}"; do command -v "$tool" >/dev/null 2>&1 || missing+=("$tool (${need[$tool]})"); done
+  [ -f /mingw64/lib/libgtest.a ] || missing+=("GoogleTest (mingw-w64-x86_64-gtest)")
+  if [ ${#missing[@]} -gt 0 ]; then
+    log "missing on this Windows machine: ${missing[*]}"
+    exit 1
+  fi
+}
+
 # Configures once (Ninja; with configure_options too), then builds the given targets (the default
 # ones when none). On failure it shows what the compiler and linker said, without the progress
 # lines.
@@ -81,7 +103,9 @@ configure_options=()
 compile() {
   if [ ! -f "$build/build.ninja" ]; then
     rm -rf "$build/CMakeCache.txt" "$build/CMakeFiles"  # made by another generator
-    LC_ALL=C cmake -S "$root" -B "$build" -G Ninja -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-w64.cmake" \
+    local toolchain=()
+    [ "$native" = 1 ] || toolchain=(-DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-w64.cmake")
+    LC_ALL=C cmake -S "$root" -B "$build" -G Ninja "${toolchain[@]}" \
       -DCMAKE_BUILD_TYPE=Release "${configure_options[@]}" >"$build.configure.log" 2>&1 ||
       { configure_failed "$build.configure.log"; exit 1; }
   fi
@@ -98,6 +122,9 @@ configure_failed() {  # $1: the log
   said=$(sed -n '/^CMake Error/,/^$/p' "$1" | grep -v '^CMake Error' | sed 's/^ *//' | grep . || true)
   if [ -n "$said" ]; then log "$said"; else cat "$1"; fi
 }
+
+# Whether two files hold the same bytes (without cmp, which a default MSYS2 lacks).
+same_bytes() { [ "$(sha256sum <"$1")" = "$(sha256sum <"$2")" ]; }
 
 # A release from the commit checked out: refused for a work tree with changes (a release is made
 # from a commit); the configure refuses a version that is not MAJOR.MINOR.PATCH. Built twice, in
@@ -130,7 +157,7 @@ release() {
   # The configure has checked the version's form.
   version=$(cat "$work/a/PofuttoErase/build/generated/version.txt")
   for file in "PofuttoErase-$version.zip" "PofuttoErase-$version-setup.exe" SHA256SUMS; do
-    if ! cmp -s "$work/a.out/$file" "$work/second-build.out/$file"; then
+    if ! same_bytes "$work/a.out/$file" "$work/second-build.out/$file"; then
       log "release: the two builds differ in $file; nothing was written to dist/"
       exit 1
     fi
@@ -146,6 +173,7 @@ release() {
 # close at once without a window manager, and the program's font mapped to an installed one. Its
 # marker holds a digest of this set-up, so a changed set-up makes a new prefix.
 prepare_prefix() {
+  [ "$native" = 1 ] && return
   local digest
   digest=$(declare -f prepare_prefix | sha1sum | cut -d' ' -f1)
   [ "$(cat "$WINEPREFIX/.ready" 2>/dev/null)" = "$digest" ] && return
@@ -183,31 +211,52 @@ scaled_prefix() {  # $1: the DPI
 }
 
 with_display() {
-  if [ -n "${DISPLAY:-}" ]; then "$@"; else xvfb-run -a -s "-screen 0 1024x768x24" "$@"; fi
+  if [ "$native" = 1 ] || [ -n "${DISPLAY:-}" ]; then "$@"; else xvfb-run -a -s "-screen 0 1024x768x24" "$@"; fi
 }
 
-# Every process of one run of the program (see run_program): it carries that run's mark in its
-# environment, as do Wine's server and services when the run started them, which leave the run's
-# process group. One per line; the caller's own shells are never among them.
-marked_processes() {  # $1: the mark
-  local entry pid
-  for entry in $(env -u PE_RUN grep -lsxzF "PE_RUN=$1" /proc/[0-9]*/environ 2>/dev/null); do
-    pid=${entry#/proc/}
-    pid=${pid%/environ}
-    [ "$pid" = $$ ] || [ "$pid" = "$BASHPID" ] || echo "$pid"
-  done
+# Every process of one run of the program (see run_program), one per line: those in the job's
+# process group, those that carry the run's mark in their environment (as do Wine's server and
+# services, which leave the group), and every descendant of one of them (a process in the middle
+# of starting a program shows no environment). This script's own shells are never among them.
+run_processes() {  # $1: the job, $2: the mark
+  local marked
+  marked=$({ env -u PE_RUN grep -lsxzF "PE_RUN=$2" /proc/[0-9]*/environ 2>/dev/null || true; } |
+    tr -dc '0-9\n' | tr '\n' ' ')
+  # Processes come and go while they are read: whatever could be read.
+  { cat /proc/[0-9]*/stat 2>/dev/null || true; } | awk -v group="$1" -v marked="$marked" -v self="$$ $BASHPID" '
+    {
+      pid = $1
+      sub(/^.*\) /, "")  # the name in parentheses may hold blanks
+      parent[pid] = $2
+      if ($3 == group) found[pid] = 1
+    }
+    END {
+      n = split(marked, m, " ")
+      for (i = 1; i <= n; i++) if (m[i] in parent) found[m[i]] = 1
+      do {
+        grown = 0
+        for (pid in parent) if (!(pid in found) && (parent[pid] in found)) { found[pid] = 1; grown = 1 }
+      } while (grown)
+      split(self, s, " ")
+      for (pid in found) if (pid != s[1] && pid != s[2]) print pid
+    }'
 }
 
-# Ends a run's job (a process group of its own) and every process it marked: politely, then,
-# whatever still stands two seconds later, by force. Bounded: at most five seconds.
+# Ends a run's job (a process group of its own) and every process of it: politely, then, whatever
+# still stands two seconds later, by force. Done once three scans in a row find none, so that
+# none being born of one that just went is missed. Bounded: at most five seconds.
 stop_run() {  # $1: the job, $2: its mark
-  local i pids
+  local i pids quiet=0
   kill -TERM -- "-$1" 2>/dev/null || true
   for i in $(seq 50); do
-    pids=$(marked_processes "$2")
-    if [ -z "$pids" ] && ! kill -0 -- "-$1" 2>/dev/null; then break; fi
-    if [ "$i" = 1 ]; then kill -TERM $pids 2>/dev/null || true; fi
-    if [ "$i" -ge 20 ]; then kill -KILL -- "-$1" $pids 2>/dev/null || true; fi
+    pids=$(run_processes "$1" "$2")
+    if [ -z "$pids" ]; then
+      quiet=$((quiet + 1))
+      [ "$quiet" -ge 3 ] && break
+    else
+      quiet=0
+      if [ "$i" -lt 20 ]; then kill -TERM $pids 2>/dev/null || true; else kill -KILL $pids 2>/dev/null || true; fi
+    fi
     sleep 0.1
   done
   wait "$1" 2>/dev/null || true
@@ -226,16 +275,18 @@ run_program() {
   PE_RUN="$mark" bash "$root/scripts/pe.sh" _run "$@" </dev/null &
   job=$!
   set +m
-  while [ "$signal" = 0 ]; do
-    status=0
-    wait "$job" && break || status=$?
-    kill -0 "$job" 2>/dev/null || break
+  # Waits in short steps: a signal whose trap runs just before a wait would otherwise be seen
+  # only when the program ends, which may be never.
+  while [ "$signal" = 0 ] && kill -0 "$job" 2>/dev/null; do
+    sleep 0.1 &
+    wait $! 2>/dev/null || true
   done
   trap - INT TERM HUP
   if [ "$signal" != 0 ]; then
     stop_run "$job" "$mark"
     return $((128 + signal))
   fi
+  wait "$job" || status=$?
   # The program has ended by itself; its Wine processes too, unless one hangs.
   stop_run "$job" "$mark"
   return $status
@@ -245,13 +296,15 @@ run_tests() {
   # Every run starts each test program with an empty home, and so an empty recycle bin.
   local home
   for home in "$build"/test-home/*; do rm -rf "$home"; mkdir -p "$home/.local/share"; done
-  wineserver -p >/dev/null 2>&1 || true
-  # Start Wine's background processes (services, the desktop) now, away from ctest's output
-  # pipes: ctest waits for every process that holds them.
-  wine "$build/PofuttoErase.exe" warm-up warm-up </dev/null >/dev/null 2>&1 || true
+  if [ "$native" = 0 ]; then
+    wineserver -p >/dev/null 2>&1 || true
+    # Start Wine's background processes (services, the desktop) now, away from ctest's output
+    # pipes: ctest waits for every process that holds them.
+    wine "$build/PofuttoErase.exe" warm-up warm-up </dev/null >/dev/null 2>&1 || true
+  fi
   local status=0
   ctest --test-dir "$build" --output-on-failure --timeout 900 "$@" || status=$?
-  wineserver -k >/dev/null 2>&1 || true
+  [ "$native" = 1 ] || wineserver -k >/dev/null 2>&1 || true
   return $status
 }
 
@@ -263,6 +316,7 @@ case "$mode" in
   _run)  # the job of run_program: build, prefix, and the program on the display or, without
     # one, on a virtual screen, since a dialog would wait for a click that cannot come there
     compile; prepare_prefix
+    [ "$native" = 1 ] && exec "$build/PofuttoErase.exe" "$@"
     if [ -n "${DISPLAY:-}" ]; then
       exec bash "$root/scripts/pe.sh" _wine "$build/PofuttoErase.exe" "$@"
     fi

@@ -19,7 +19,9 @@ out=$(cd "$out" && pwd)
 stage=$(mktemp -d)
 trap 'rm -rf "$stage"' EXIT
 cp "$build/PofuttoErase.exe" "$stage/PofuttoErase.exe"
-iconv -f UTF-8 -t CP932 "$build/generated/readme.txt" | sed 's/$/\r/' >"$stage/readme.txt"
+# Exactly CR LF after every line, whatever the template came with (a Windows checkout may give it
+# CR LF already).
+iconv -f UTF-8 -t CP932 "$build/generated/readme.txt" | tr -d '\r' | sed 's/$/\r/' >"$stage/readme.txt"
 chmod 644 "$stage/PofuttoErase.exe" "$stage/readme.txt"
 touch -d "@$epoch" "$stage/PofuttoErase.exe" "$stage/readme.txt"
 rm -f "$out/$name.zip"

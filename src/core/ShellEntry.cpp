@@ -14,27 +14,40 @@ std::wstring DisplayName(IShellItem& item, SIGDN form)
     return out;
 }
 
+// Whether the shell's item is the entry at path.
+bool IsItemAt(IShellItem& item, const std::wstring& path) { return SamePath(DisplayName(item, SIGDN_FILESYSPATH), path); }
+
 // The item the shell parses path (under MAX_PATH) into, when that item is this path.
-TComPtr<IShellItem> ParsedItem(const std::wstring& path)
+TComPtr<IShellItem> ParsedItem(const TShellNaming& naming, const std::wstring& path)
 {
-    IShellItem* made = nullptr;
-    if (FAILED(SHCreateItemFromParsingName(path.c_str(), nullptr, IID_PPV_ARGS(&made)))) return nullptr;
-    TComPtr<IShellItem> item(made);
-    return SamePath(DisplayName(*item, SIGDN_FILESYSPATH), path) ? std::move(item) : nullptr;
+    TComPtr<IShellItem> item = naming.Parse(path);
+    return item && IsItemAt(*item, path) ? std::move(item) : nullptr;
 }
 
 // The child of parent named name, when the shell makes exactly that child.
-TComPtr<IShellItem> ChildItem(IShellItem& parent, const std::wstring& name)
+TComPtr<IShellItem> ChildItem(const TShellNaming& naming, IShellItem& parent, const std::wstring& name)
 {
-    IShellItem* made = nullptr;
-    if (FAILED(SHCreateItemFromRelativeName(&parent, name.c_str(), nullptr, IID_PPV_ARGS(&made)))) return nullptr;
-    TComPtr<IShellItem> child(made);
+    TComPtr<IShellItem> child = naming.Child(parent, name);
+    if (!child) return nullptr;
     IShellItem* madeParent = nullptr;
     if (FAILED(child->GetParent(&madeParent))) return nullptr;
     TComPtr<IShellItem> itsParent(madeParent);
     int order = 1;
     bool sameParent = SUCCEEDED(itsParent->Compare(&parent, SICHINT_CANONICAL, &order)) && order == 0;
     return sameParent && SamePath(DisplayName(*child, SIGDN_PARENTRELATIVEPARSING), name) ? std::move(child) : nullptr;
+}
+
+// The item of a path too long to parse, from the folder that ends at cut (which must parse as
+// itself) one exact name at a time; null where a step fails.
+TComPtr<IShellItem> ItemByNames(const TShellNaming& naming, const std::wstring& path, size_t cut)
+{
+    TComPtr<IShellItem> item = ParsedItem(naming, path.substr(0, cut));
+    for (size_t start = cut + 1; item && start <= path.size();) {
+        size_t end = std::min(path.find(L'\\', start), path.size());
+        item = ChildItem(naming, *item, path.substr(start, end - start));
+        start = end + 1;
+    }
+    return item;
 }
 
 // The short form of a long path, when that brings it under MAX_PATH and out of the "\\?\" form;
@@ -63,20 +76,36 @@ bool Win32NamesExactly(const std::wstring& path)
     return got == path.size() && full.compare(0, got, path) == 0;
 }
 
-TComPtr<IShellItem> ExactShellItem(const std::wstring& path)
+const TShellNaming& PlatformShellNaming()
+{
+    static const TShellNaming naming{
+        [](const std::wstring& path) -> TComPtr<IShellItem> {
+            IShellItem* made = nullptr;
+            if (FAILED(SHCreateItemFromParsingName(path.c_str(), nullptr, IID_PPV_ARGS(&made)))) return nullptr;
+            return TComPtr<IShellItem>(made);
+        },
+        [](IShellItem& parent, const std::wstring& name) -> TComPtr<IShellItem> {
+            IShellItem* made = nullptr;
+            if (FAILED(SHCreateItemFromRelativeName(&parent, name.c_str(), nullptr, IID_PPV_ARGS(&made))))
+                return nullptr;
+            return TComPtr<IShellItem>(made);
+        },
+    };
+    return naming;
+}
+
+TComPtr<IShellItem> ExactShellItem(const std::wstring& path, const TShellNaming& naming)
 {
     if (!Win32NamesExactly(path)) return nullptr;
-    if (path.size() < MAX_PATH) return ParsedItem(path);
-    // Too long to parse: the longest folder above it that parses, then one exact name at a time.
-    size_t cut = path.find_last_of(L'\\', MAX_PATH - 1);
-    if (cut == std::wstring::npos || cut < 3) return nullptr;
-    TComPtr<IShellItem> item = ParsedItem(path.substr(0, cut));
-    for (size_t start = cut + 1; item && start <= path.size();) {
-        size_t end = std::min(path.find(L'\\', start), path.size());
-        item = ChildItem(*item, path.substr(start, end - start));
-        start = end + 1;
+    if (path.size() < MAX_PATH) return ParsedItem(naming, path);
+    // Too long to parse: from the longest folder above it that parses, each shorter one in turn.
+    // However it was reached, the item must be the entry itself.
+    for (size_t cut = path.find_last_of(L'\\', MAX_PATH - 1); cut != std::wstring::npos && cut >= 3;
+         cut = path.find_last_of(L'\\', cut - 1)) {
+        TComPtr<IShellItem> item = ItemByNames(naming, path, cut);
+        if (item) return IsItemAt(*item, path) ? std::move(item) : nullptr;
     }
-    return item;
+    return nullptr;
 }
 
 std::wstring ExactShellPath(const std::wstring& path)

@@ -1,5 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <map>
+#include <utility>
+#include <vector>
+
 #include "base/Handles.h"
 #include "core/ShellEntry.h"
 #include "support/TestSupport.h"
@@ -31,15 +35,92 @@ bool SameFile(const std::wstring& a, const std::wstring& b)
            p.dwVolumeSerialNumber == q.dwVolumeSerialNumber;
 }
 
+// The program's apartment (its lifetime object, which the test program holds) serves the shell.
 class ShellEntry : public testing::Test {
 protected:
-    void SetUp() override { com_ = SUCCEEDED(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED)); }
-    void TearDown() override
-    {
-        if (com_) CoUninitialize();
-    }
     TempDir dir_;
-    bool com_ = false;
+};
+
+// A shell item of a made-up shell: its file system path (what the shell reports), the name it
+// was made from and the item it was made below.
+class TFakeItem final : public IShellItem {
+public:
+    TFakeItem(std::wstring path, std::wstring name, IShellItem* parent)
+        : path_(std::move(path)), name_(std::move(name)), parent_(parent)
+    {
+        if (parent_) parent_->AddRef();
+    }
+    virtual ~TFakeItem()
+    {
+        if (parent_) parent_->Release();
+    }
+    HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** object) override
+    {
+        if (iid != IID_IUnknown && iid != IID_IShellItem) return *object = nullptr, E_NOINTERFACE;
+        AddRef();
+        *object = static_cast<IShellItem*>(this);
+        return S_OK;
+    }
+    ULONG STDMETHODCALLTYPE AddRef() override { return ++references_; }
+    ULONG STDMETHODCALLTYPE Release() override
+    {
+        ULONG left = --references_;
+        if (left == 0) delete this;
+        return left;
+    }
+    HRESULT STDMETHODCALLTYPE BindToHandler(IBindCtx*, REFGUID, REFIID, void**) override { return E_NOTIMPL; }
+    HRESULT STDMETHODCALLTYPE GetParent(IShellItem** parent) override
+    {
+        if (!parent_) return E_FAIL;
+        parent_->AddRef();
+        *parent = parent_;
+        return S_OK;
+    }
+    HRESULT STDMETHODCALLTYPE GetDisplayName(SIGDN form, LPWSTR* name) override
+    {
+        const std::wstring& text = form == SIGDN_FILESYSPATH ? path_ : name_;
+        *name = static_cast<wchar_t*>(CoTaskMemAlloc((text.size() + 1) * sizeof(wchar_t)));
+        wcscpy(*name, text.c_str());
+        return S_OK;
+    }
+    HRESULT STDMETHODCALLTYPE GetAttributes(SFGAOF, SFGAOF*) override { return E_NOTIMPL; }
+    HRESULT STDMETHODCALLTYPE Compare(IShellItem* other, SICHINTF, int* order) override
+    {
+        *order = other == this || static_cast<TFakeItem*>(other)->path_ == path_ ? 0 : 1;
+        return S_OK;
+    }
+
+private:
+    std::wstring path_;
+    std::wstring name_;
+    IShellItem* parent_;
+    ULONG references_ = 1;
+};
+
+// A made-up shell that parses the paths it is told, and makes each child at its parent's path
+// and name, or where a detour says.
+struct TFakeShell {
+    std::vector<std::wstring> parses;
+    std::map<std::wstring, std::wstring> detours;  // a child's honest path, and where it leads
+
+    TShellNaming Naming()
+    {
+        return {
+            [this](const std::wstring& path) -> TComPtr<IShellItem> {
+                for (const std::wstring& parsed : parses)
+                    if (parsed == path) return TComPtr<IShellItem>(new TFakeItem(path, path, nullptr));
+                return nullptr;
+            },
+            [this](IShellItem& parent, const std::wstring& name) -> TComPtr<IShellItem> {
+                wchar_t* folder = nullptr;
+                parent.GetDisplayName(SIGDN_FILESYSPATH, &folder);
+                std::wstring path = std::wstring(folder) + L"\\" + name;
+                CoTaskMemFree(folder);
+                auto detour = detours.find(path);
+                return TComPtr<IShellItem>(new TFakeItem(detour == detours.end() ? path : detour->second, name, &parent));
+            },
+        };
+    }
 };
 
 TEST(Win32Names, AreExactUnlessTheWin32LayerRewritesThem)
@@ -112,6 +193,43 @@ TEST_F(ShellEntry, ALongPathNamesTheSameEntryOrNothing)
         ASSERT_TRUE(SUCCEEDED(item->GetDisplayName(SIGDN_PARENTRELATIVEPARSING, &name)));
         EXPECT_EQ(Narrow(name), "gone.~x");
         CoTaskMemFree(name);
+    }
+}
+
+// Beyond MAX_PATH the item is built from the longest folder that parses as itself, one name at a
+// time, and must in the end be the entry itself, whatever each step said.
+TEST(LongShellItem, IsTheEntryItselfOrNothing)
+{
+    std::wstring top = L"C:\\work";
+    std::wstring deep = top;
+    std::vector<std::wstring> folders;
+    while (deep.size() < 300) folders.push_back(deep += L"\\long folder name");
+    std::wstring path = deep + L"\\gone.~x";
+    // The longest folder under MAX_PATH, and one shorter.
+    std::wstring longest;
+    std::wstring shorter;
+    for (const std::wstring& folder : folders)
+        if (folder.size() < MAX_PATH) shorter = std::exchange(longest, folder);
+    struct Case {
+        const char* what;
+        std::vector<std::wstring> parses;
+        std::map<std::wstring, std::wstring> detours;
+        bool made;
+    };
+    const Case cases[] = {
+        {"every step honest", {longest}, {}, true},
+        {"only a shorter folder parses", {shorter}, {}, true},
+        {"no folder parses", {}, {}, false},
+        {"the last name leads to another entry", {longest}, {{path, deep + L"\\other.~x"}}, false},
+        {"a folder on the way leads elsewhere", {shorter}, {{longest, top + L"\\elsewhere"}}, false},
+    };
+    for (const Case& c : cases) {
+        TFakeShell shell{c.parses, c.detours};
+        TComPtr<IShellItem> item = ExactShellItem(path, shell.Naming());
+        EXPECT_EQ(item != nullptr, c.made) << c.what;
+        if (item) {
+            EXPECT_EQ(Narrow(ItemPath(*item)), Narrow(path)) << c.what;
+        }
     }
 }
 

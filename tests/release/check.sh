@@ -2,7 +2,8 @@
 # The release's files, made from this build (scripts/release_files.sh): named for the version that
 # CMakeLists.txt holds ($2), the zip holding exactly the program and its readme, the readme in code
 # page 932 with CRLF line ends naming that version and the settings file's keys, SHA256SUMS that
-# `sha256sum -c` accepts, and the same bytes when made again.
+# `sha256sum -c` accepts, and the same bytes when made again; also from a template that a Windows
+# checkout handed over with CRLF line ends.
 set -euo pipefail
 build=$(cd "$1" && pwd)
 version=$2
@@ -11,6 +12,16 @@ work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 failed=0
 fail() { echo "$*"; failed=1; }
+# Whether two files hold the same bytes (without cmp, which a default MSYS2 lacks).
+same_bytes() { [ "$(sha256sum <"$1")" = "$(sha256sum <"$2")" ]; }
+# Whether every line of a file ends in exactly CR LF: no lone CR, no lone LF, none unended.
+crlf_only() {
+  local crlf cr lf
+  crlf=$(grep -c $'\r$' "$1" || true)
+  cr=$(tr -cd '\r' <"$1" | wc -c)
+  lf=$(tr -cd '\n' <"$1" | wc -c)
+  [ "$lf" -gt 0 ] && [ "$cr" = "$lf" ] && [ "$crlf" = "$lf" ] && [ "$(tail -c 2 "$1" | od -An -tx1 | tr -d ' ')" = 0d0a ]
+}
 
 bash "$root/scripts/release_files.sh" "$build" "$work/one" 1700000000
 sleep 1
@@ -18,17 +29,27 @@ bash "$root/scripts/release_files.sh" "$build" "$work/two" 1700000000
 listed=$(cd "$work/one" && ls | tr '\n' ' ')
 [ "$listed" = "PofuttoErase-$version-setup.exe PofuttoErase-$version.zip SHA256SUMS " ] || fail "dist holds: $listed"
 for file in "PofuttoErase-$version.zip" "PofuttoErase-$version-setup.exe" SHA256SUMS; do
-  cmp -s "$work/one/$file" "$work/two/$file" || fail "$file differs when made again"
+  same_bytes "$work/one/$file" "$work/two/$file" || fail "$file differs when made again"
 done
 (cd "$work/one" && sha256sum -c --quiet SHA256SUMS) || fail "SHA256SUMS does not check"
 
 entries=$(unzip -Z1 "$work/one/PofuttoErase-$version.zip" | tr '\n' ' ')
 [ "$entries" = "PofuttoErase.exe readme.txt " ] || fail "the zip holds: $entries"
-cmp -s <(unzip -p "$work/one/PofuttoErase-$version.zip" PofuttoErase.exe) "$build/PofuttoErase.exe" ||
+same_bytes <(unzip -p "$work/one/PofuttoErase-$version.zip" PofuttoErase.exe) "$build/PofuttoErase.exe" ||
   fail "the zip's program is not the build's"
 unzip -p "$work/one/PofuttoErase-$version.zip" readme.txt >"$work/readme.txt"
 text=$(iconv -f CP932 -t UTF-8 "$work/readme.txt") || fail "readme.txt is not code page 932"
-[ "$(grep -c $'\r$' "$work/readme.txt")" = "$(wc -l <"$work/readme.txt")" ] || fail "readme.txt has lines without CRLF"
+crlf_only "$work/readme.txt" || fail "readme.txt has a line that does not end in exactly CR LF"
+
+# The template as a Windows checkout gives it (CR LF already): the same readme.
+mkdir -p "$work/crlf-build/generated"
+cp "$build/PofuttoErase.exe" "$build/PofuttoErase-setup.exe" "$work/crlf-build/"
+cp "$build/generated/version.txt" "$work/crlf-build/generated/"
+sed 's/$/\r/' "$build/generated/readme.txt" >"$work/crlf-build/generated/readme.txt"
+bash "$root/scripts/release_files.sh" "$work/crlf-build" "$work/crlf" 1700000000
+unzip -p "$work/crlf/PofuttoErase-$version.zip" readme.txt >"$work/crlf-readme.txt"
+crlf_only "$work/crlf-readme.txt" && same_bytes "$work/crlf-readme.txt" "$work/readme.txt" ||
+  fail "a CRLF template gives another readme.txt"
 for said in "VARNEL ポフッと削除 $version.0" "Copyright (C) 2026 VARNEL" "PofuttoErase-$version-setup.exe" \
   PEConfig.ini SearchCondition RecurseSubDir UseRecycleBox NoInquiryBox RevorErase others; do
   grep -qF "$said" <<<"$text" || fail "readme.txt does not say: $said"
