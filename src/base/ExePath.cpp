@@ -2,15 +2,10 @@
 
 #include <windows.h>
 
+#include "base/GrowingBuffer.h"
+
 std::wstring ExecutablePath()
 {
-    std::wstring path(MAX_PATH + 1, L'\0');
-    for (;;) {
-        DWORD got = GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()));
-        if (got < path.size()) {
-            path.resize(got);
-            return path;
-        }
-        path.resize(path.size() * 2);
-    }
+    // A path that does not fit is cut to the buffer's size.
+    return CallWithGrowingBuffer([](wchar_t* buffer, DWORD size) { return GetModuleFileNameW(nullptr, buffer, size); });
 }

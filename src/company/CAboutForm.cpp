@@ -74,32 +74,15 @@ void TCAboutForm::SetPicture(HICON icon) { picture_.Reset(icon ? CopyIcon(icon) 
 
 void TCAboutForm::ShowAbout()
 {
-    auto owned = std::make_unique<T_VarnelGUICommonAboutForm>();
-    T_VarnelGUICommonAboutForm& form = *owned;
-    Application().Adopt(std::move(owned));
-    try {
-        form.SetUseVersionInfoFromFile(UseVersionInfoFromFile);
-        form.SetInquiryURL(InquiryURL);
-        form.SetRegisterURL(RegisterURL);
-        form.SetPicture(Picture());
-        form.SetEnableRegSite(EnableRegSite);
+    auto created = std::make_unique<T_VarnelGUICommonAboutForm>();
+    T_VarnelGUICommonAboutForm& form = *created;
+    Application().ShowModalAndRelease(std::move(created), [&] {
+        static_cast<TAboutBoxSettings&>(form) = *this;
+        static_cast<TAboutBoxTexts&>(form) = *this;
+        form.VersionFormat = versionFormat_;
+        form.imgAppIcon->SetPicture(Picture());
         std::wstring appendix;
         for (const std::wstring& line : appendix_) appendix += line + L"\r\n";
         form.AddAppendix(appendix);
-        form.SetRegSiteButtonVisible(RegSiteButtonVisible);
-        form.SetContactButtonVisible(ContactButtonVisible);
-        form.SetWidth(Width);
-        form.SetVersionFormat(versionFormat_);
-        if (!UseVersionInfoFromFile) {
-            form.SetProductName(ProductName);
-            form.SetProductVersion(ProductVersion);
-            form.SetCompanyName(CompanyName);
-            form.SetCopyright(Copyright);
-        }
-        form.ShowModal();
-    } catch (...) {
-        form.Release();
-        throw;
-    }
-    form.Release();
+    });
 }

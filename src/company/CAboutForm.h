@@ -44,8 +44,28 @@ std::wstring FormatFileVersion(TVersionFormat format, const std::wstring& fileNa
 // The company web site; the about box opens two of its pages.
 constexpr wchar_t kCompanySite[] = L"https://www.varnel.example";
 
+// What the about window shows and how, as the about-box component and the window both hold it.
+struct TAboutBoxSettings {
+    std::wstring InquiryURL = std::wstring(kCompanySite) + L"/inquiry/index.html";
+    std::wstring RegisterURL = std::wstring(kCompanySite) + L"/service/register/index.cgi";
+    bool EnableRegSite = true;
+    bool RegSiteButtonVisible = true;
+    bool ContactButtonVisible = true;
+    int Width = 500;
+};
+
+// Where the about window's texts come from: the running executable's version resource, or the
+// four texts (which are then not used at all).
+struct TAboutBoxTexts {
+    bool UseVersionInfoFromFile = false;
+    std::wstring ProductName;
+    std::wstring ProductVersion;
+    std::wstring CompanyName;
+    std::wstring Copyright;
+};
+
 // The about-box component: configured through its properties, shows the box with ShowAbout.
-class TCAboutForm : public TComponent {
+class TCAboutForm : public TComponent, public TAboutBoxSettings, public TAboutBoxTexts {
 public:
     TCAboutForm();
     std::wstring ClassName() const override { return L"TCAboutForm"; }
@@ -59,18 +79,6 @@ public:
     void SetAppendix(const std::vector<std::wstring>& lines) { appendix_ = lines; }
     TVersionFormat VersionFormat() const { return versionFormat_; }
     void SetVersionFormat(TVersionFormat value) { versionFormat_ = NormalizeVersionFormat(versionFormat_, value); }
-
-    std::wstring ProductName;
-    std::wstring ProductVersion;
-    std::wstring CompanyName;
-    std::wstring Copyright;
-    bool UseVersionInfoFromFile = false;
-    bool EnableRegSite = true;
-    std::wstring InquiryURL = std::wstring(kCompanySite) + L"/inquiry/index.html";
-    std::wstring RegisterURL = std::wstring(kCompanySite) + L"/service/register/index.cgi";
-    bool RegSiteButtonVisible = true;
-    bool ContactButtonVisible = true;
-    int Width = 500;
 
 private:
     IconHandle picture_;

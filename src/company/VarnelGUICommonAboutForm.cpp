@@ -2,7 +2,6 @@
 
 #include "base/ExePath.h"
 #include "ui/Application.h"
-#include "ui/StaticText.h"
 
 std::wstring T_VarnelGUICommonAboutForm::GetExeVersionInfo(TVersionInfoKey key) const
 {
@@ -20,16 +19,16 @@ void T_VarnelGUICommonAboutForm::FormShow()
 {
     if (UseVersionInfoFromFile) {
         SetWindowTextW(Handle(), (GetExeVersionInfo(TVersionInfoKey::ProductName) + L" のバージョン情報").c_str());
-        SetPicture(Application().Icon());
-        SetLabelCaption(*this, lblProductName, GetExeVersionInfo(TVersionInfoKey::ProductName), true);
-        SetLabelCaption(*this, lblCompanyName, GetExeVersionInfo(TVersionInfoKey::CompanyName));
-        SetLabelCaption(*this, lblCopyright, GetExeVersionInfo(TVersionInfoKey::LegalCopyright));
+        imgAppIcon->SetPicture(Application().Icon());
+        lblProductName->SetCaption(GetExeVersionInfo(TVersionInfoKey::ProductName));
+        lblCompanyName->SetCaption(GetExeVersionInfo(TVersionInfoKey::CompanyName));
+        lblCopyright->SetCaption(GetExeVersionInfo(TVersionInfoKey::LegalCopyright));
     } else {
         SetWindowTextW(Handle(), (ProductName + L" のバージョン情報").c_str());
-        SetLabelCaption(*this, lblProductName, ProductName, true);
-        SetLabelCaption(*this, lblCompanyName, CompanyName);
-        SetLabelCaption(*this, lblCopyright, Copyright);
+        lblProductName->SetCaption(ProductName);
+        lblCompanyName->SetCaption(CompanyName);
+        lblCopyright->SetCaption(Copyright);
     }
-    SetLabelCaption(*this, lblProductVersion, GetVersionText());
+    lblProductVersion->SetCaption(GetVersionText());
     T_VarnelBaseCommonAboutForm::FormShow();
 }

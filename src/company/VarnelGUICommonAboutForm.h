@@ -6,22 +6,10 @@
 #include "company/VarnelBaseCommonAboutForm.h"
 #include "company/VarnelFunctions.h"
 
-class T_VarnelGUICommonAboutForm : public T_VarnelBaseCommonAboutForm {
+class T_VarnelGUICommonAboutForm : public T_VarnelBaseCommonAboutForm, public TAboutBoxTexts {
 public:
-    void SetUseVersionInfoFromFile(bool value) { UseVersionInfoFromFile = value; }
-    void SetProductName(const std::wstring& value) { ProductName = value; }
-    void SetProductVersion(const std::wstring& value) { ProductVersion = value; }
-    void SetCompanyName(const std::wstring& value) { CompanyName = value; }
-    void SetCopyright(const std::wstring& value) { Copyright = value; }
-
     std::wstring GetExeVersionInfo(TVersionInfoKey key) const;
     std::wstring GetVersionText() const;
-
-    bool UseVersionInfoFromFile = false;
-    std::wstring ProductName;
-    std::wstring ProductVersion;
-    std::wstring CompanyName;
-    std::wstring Copyright;
 
 protected:
     void FormShow() override;

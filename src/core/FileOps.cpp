@@ -3,21 +3,15 @@
 #include <algorithm>
 #include <vector>
 
+#include "base/GrowingBuffer.h"
 #include "base/Handles.h"
 
 std::wstring AbsolutePath(const std::wstring& path)
 {
     if (path.rfind(L"\\\\?\\", 0) == 0) return path;
-    std::wstring full(MAX_PATH, L'\0');
-    for (;;) {
-        DWORD got = GetFullPathNameW(path.c_str(), static_cast<DWORD>(full.size()), full.data(), nullptr);
-        if (got == 0) return path;
-        if (got < full.size()) {
-            full.resize(got);
-            return full;
-        }
-        full.resize(got);
-    }
+    std::wstring full = CallWithGrowingBuffer(
+        [&](wchar_t* buffer, DWORD size) { return GetFullPathNameW(path.c_str(), size, buffer, nullptr); });
+    return full.empty() ? path : full;
 }
 
 std::wstring ApiPath(const std::wstring& path)
@@ -88,16 +82,9 @@ namespace {
 // The final path of an open file or folder, or the empty text.
 std::wstring FinalPathOf(HANDLE file)
 {
-    std::wstring final(MAX_PATH, L'\0');
-    for (;;) {
-        DWORD got = GetFinalPathNameByHandleW(file, final.data(), static_cast<DWORD>(final.size()), 0);
-        if (got == 0) return {};
-        if (got < final.size()) {
-            final.resize(got);
-            return final;
-        }
-        final.resize(got + 1);
-    }
+    return CallWithGrowingBuffer([file](wchar_t* buffer, DWORD size) {
+        return GetFinalPathNameByHandleW(file, buffer, size, 0);
+    });
 }
 
 HANDLE OpenEntry(const std::wstring& path, DWORD access)

@@ -1,7 +1,6 @@
 #include "core/PEraseWaitDlg.h"
 
 #include "ui/Application.h"
-#include "ui/StaticText.h"
 
 namespace {
 
@@ -35,7 +34,7 @@ TAnimateClip EraseClip()
 T_frmWait::T_frmWait() : TForm(WaitStyle())
 {
     Panel1 = std::make_unique<TPanel>(*this, Handle(), TBounds{0, 0, 312, 88}, TBevel::Lowered, TBevel::Raised);
-    Label1 = CreateLabel(*this, Panel1->Handle(), L"ファイル削除中... しばらくお待ちください。", 12, 8);
+    Label1 = std::make_unique<TLabel>(*this, Panel1->Handle(), 12, 8, L"ファイル削除中... しばらくお待ちください。");
     aniErasing = std::make_unique<TAnimate>(*this, Panel1->Handle(), TBounds{2, 26, 308, 60}, EraseClip(),
                                             kFirstFrame, kLastFrame);
 }

@@ -5,6 +5,7 @@
 
 #include "ui/Animate.h"
 #include "ui/Form.h"
+#include "ui/Label.h"
 #include "ui/Panel.h"
 
 class T_frmWait : public TForm {
@@ -16,7 +17,7 @@ public:
     void HideWait();
 
     std::unique_ptr<TPanel> Panel1;
-    HWND Label1 = nullptr;
+    std::unique_ptr<TLabel> Label1;
     std::unique_ptr<TAnimate> aniErasing;
 
 protected:

@@ -5,12 +5,14 @@
 #include <string_view>
 
 #include "base/Exception.h"
+#include "base/GrowingBuffer.h"
 #include "base/Handles.h"
 #include "base/TextConvert.h"
 
 namespace {
 
-constexpr DWORD kFirstBufferSize = 2048;
+// The profile reader's usual buffer (a value of up to 2047 characters) as the first one.
+constexpr DWORD kProfileBufferSize = 2048;
 
 bool IsProfileBlank(wchar_t c) { return c == L' ' || c == L'\t' || c == L'\r' || c == L'\n' || c == 0x1A; }
 
@@ -19,21 +21,6 @@ std::wstring_view TrimBlanks(std::wstring_view s)
     while (!s.empty() && IsProfileBlank(s.front())) s.remove_prefix(1);
     while (!s.empty() && IsProfileBlank(s.back())) s.remove_suffix(1);
     return s;
-}
-
-// Calls a profile reader with a growing buffer until the whole result fits.
-template <typename Reader>
-std::wstring ReadWhole(Reader read, DWORD reserve)
-{
-    std::wstring buffer(kFirstBufferSize, L'\0');
-    for (;;) {
-        DWORD got = read(buffer.data(), static_cast<DWORD>(buffer.size()));
-        if (got + reserve < buffer.size()) {
-            buffer.resize(got);
-            return buffer;
-        }
-        buffer.resize(buffer.size() * 2);
-    }
 }
 
 // The raw value of key in a section listing ("key=value\0key=value\0"), untouched by the
@@ -96,12 +83,13 @@ TProfileFile::~TProfileFile()
 std::wstring TProfileFile::ReadString(const std::wstring& section, const std::wstring& key,
                                       const std::wstring& defaultValue) const
 {
-    return ReadWhole(
+    // A value that does not fit is cut one short of the buffer's size.
+    return CallWithGrowingBuffer(
         [&](wchar_t* buffer, DWORD size) {
             return GetPrivateProfileStringW(section.c_str(), key.c_str(), defaultValue.c_str(), buffer, size,
                                             fileName_.c_str());
         },
-        1);
+        1, kProfileBufferSize);
 }
 
 std::wstring TProfileFile::ReadStoredString(const std::wstring& section, const std::wstring& key,
@@ -110,11 +98,12 @@ std::wstring TProfileFile::ReadStoredString(const std::wstring& section, const s
     std::wstring value = ReadString(section, key, defaultValue);
     // The single-value reader drops one pair of quotes around a whole value; the section
     // listing keeps them, so take the value from there when that is what happened.
-    std::wstring listing = ReadWhole(
+    // A section that does not fit is cut two short of the buffer's size.
+    std::wstring listing = CallWithGrowingBuffer(
         [&](wchar_t* buffer, DWORD size) {
             return GetPrivateProfileSectionW(section.c_str(), buffer, size, fileName_.c_str());
         },
-        2);
+        2, kProfileBufferSize);
     std::wstring_view raw = RawValue(listing, key);
     if (IsQuotePair(raw, value)) return std::wstring(raw);
     return value;

@@ -33,7 +33,7 @@ T_frmConfig::T_frmConfig(TPEraseProcessor& processor, HWND owner) : TForm(Config
 {
     // In tab order; the two lower check boxes come after the buttons.
     lbxEraseCharSet = std::make_unique<TListBox>(*this, TBounds{4, 40, 185, 177}, akLeft | akTop | akRight);
-    lbxEraseCharSet->OnChange = [this] { lbxEraseCharSetClick(); };
+    lbxEraseCharSet->OnUserSelect = [this] { lbxEraseCharSetClick(); };
     btnAddChar = DialogButton(*this, {194, 44, 75, 25}, akTop | akRight, L"追加(&A)", [this] { btnAddCharClick(); });
     btnDelChar = DialogButton(*this, {194, 76, 75, 25}, akTop | akRight, L"削除(&D)", [this] { btnDelCharClick(); });
     btnDelChar->SetEnabled(false);

@@ -36,6 +36,10 @@ public:
     std::unique_ptr<TCLabel> CLabel2;
     TCAboutForm frmAbout;
 
+protected:
+    void FormShow() override;
+
+private:
     void FormCreate();
     void btnAddCharClick();
     void btnDelCharClick();
@@ -45,11 +49,6 @@ public:
     void btnCancelClick();
     void btnAboutClick();
     void ckbNoInquiryBoxClick();
-
-protected:
-    void FormShow() override;
-
-private:
     void CopyToProcessor();
 
     TPEraseProcessor& processor_;

@@ -54,7 +54,8 @@ void TCleanupDialog::btnCancelClick() { Close(); }
 
 void TCleanupDialog::Run(const std::function<void()>& chooseConditions)
 {
-    for (TControl* input : Controls()) input->SetEnabled(false);
+    for (TControl* control : Controls())
+        if (control->IsInput()) control->SetEnabled(false);
     chooseConditions();
     processor_.SetTargetFolder(targetFolder_);
     {
@@ -68,13 +69,11 @@ void TCleanupDialog::VisitSettings()
 {
     auto created = std::make_unique<T_frmConfig>(processor_, Handle());
     T_frmConfig& settings = *created;
-    Application().Adopt(std::move(created));
     try {
-        settings.SetConfigOnly(false);
-        settings.ShowModal();
+        Application().ShowModalAndRelease(std::move(created), [&] { settings.SetConfigOnly(false); });
     } catch (...) {
+        // This dialog goes on whatever happened there: the failure is shown here.
         Application().HandleException();
     }
     LoadFromProcessor();
-    settings.Release();
 }

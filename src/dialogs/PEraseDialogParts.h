@@ -29,18 +29,12 @@ public:
     std::unique_ptr<TButton> btnConfig;
     std::unique_ptr<TCheckBox> ckbUseRecycleBox;
 
-    // Shows the processor's state; setting the boxes does not write back.
-    virtual void LoadFromProcessor();
-    void ckbRecurseSubDirClick();
-    void ckbUseRecycleBoxClick();
-    virtual void btnOKClick() = 0;
-    void btnCancelClick();
-    virtual void btnConfigClick() = 0;
-
     TPEraseProcessor& Processor() const { return processor_; }
     const std::wstring& TargetFolder() const { return targetFolder_; }
 
 protected:
+    // Shows the processor's state; setting the boxes does not write back.
+    virtual void LoadFromProcessor();
     // The controls they share, each created where the dialog's tab order puts it: the recurse
     // box; "&OK", "キャンセル(&C)" (Escape) and "設定の確認・変更(&F)" side by side from 8, top,
     // 125 wide; the recycle box.
@@ -56,6 +50,12 @@ protected:
     void VisitSettings();
 
 private:
+    void ckbRecurseSubDirClick();
+    void ckbUseRecycleBoxClick();
+    virtual void btnOKClick() = 0;
+    void btnCancelClick();
+    virtual void btnConfigClick() = 0;
+
     TPEraseProcessor& processor_;
     std::wstring targetFolder_;
 };

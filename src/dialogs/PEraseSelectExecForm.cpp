@@ -2,7 +2,6 @@
 
 #include "base/TextConvert.h"
 #include "core/PEraseClasses.h"
-#include "ui/StaticText.h"
 
 namespace {
 
@@ -26,10 +25,11 @@ T_frmSelectExec::T_frmSelectExec(TPEraseProcessor& processor, std::wstring targe
     AddButtonRow(114, 25);
     btnOK->SetEnabled(false);
     cbxConditions = std::make_unique<TComboBox>(*this, TBounds{8, 28, 389, 0}, akLeft | akTop);
-    cbxConditions->OnChange = [this] { cbxConditionsClick(); };
+    cbxConditions->OnSelectionChange = [this] { cbxConditionsClick(); };
     AddRecycleBox({4, 70, 249, kCheckBoxHeight});
-    Label1 = CreateLabel(*this, Handle(), L"ポフッと削除するファイルの検索条件を選択してください。", 8, 8);
-    Label2 = CreateLabel(*this, Handle(), L"この条件でファイルをポフッと削除してもよろしいですか？", 8, 97, akBottom);
+    Label1 = std::make_unique<TLabel>(*this, nullptr, 8, 8, L"ポフッと削除するファイルの検索条件を選択してください。");
+    Label2 = std::make_unique<TLabel>(*this, nullptr, 8, 97, L"この条件でファイルをポフッと削除してもよろしいですか？",
+                                      akBottom);
     FormCreate();
 }
 

@@ -5,6 +5,7 @@
 
 #include "dialogs/PEraseDialogParts.h"
 #include "ui/ComboBox.h"
+#include "ui/Label.h"
 
 class T_frmSelectExec : public TCleanupDialog {
 public:
@@ -13,10 +14,13 @@ public:
     std::wstring ClassName() const override { return L"T_frmSelectExec"; }
 
     std::unique_ptr<TComboBox> cbxConditions;
-    HWND Label1 = nullptr;
-    HWND Label2 = nullptr;
+    std::unique_ptr<TLabel> Label1;
+    std::unique_ptr<TLabel> Label2;
 
+protected:
     void LoadFromProcessor() override;
+
+private:
     void FormCreate();
     void cbxConditionsClick();
     void btnOKClick() override;

@@ -2,7 +2,6 @@
 
 #include "core/PEraseClasses.h"
 #include "ui/Application.h"
-#include "ui/StaticText.h"
 
 namespace {
 
@@ -26,7 +25,8 @@ T_frmSimpleExec::T_frmSimpleExec(TPEraseProcessor& processor, std::wstring targe
     AddRecurseBox({4, 26, 249, kCheckBoxHeight});
     AddButtonRow(68, 29);
     AddRecycleBox({4, 44, 249, kCheckBoxHeight});
-    Label1 = CreateLabel(*this, Handle(), L"設定された条件に当てはまるファイルをポフッと削除します。よろしいですか？", 8, 8);
+    Label1 = std::make_unique<TLabel>(*this, nullptr, 8, 8,
+                                      L"設定された条件に当てはまるファイルをポフッと削除します。よろしいですか？");
     FormCreate();
 }
 

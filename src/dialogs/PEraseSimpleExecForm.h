@@ -1,7 +1,10 @@
 #pragma once
 // The confirm-all dialog: asks before a folder is cleaned with every condition, lets the user
 // change the two run options for this run and visit the settings dialog first.
+#include <memory>
+
 #include "dialogs/PEraseDialogParts.h"
+#include "ui/Label.h"
 
 class T_frmSimpleExec : public TCleanupDialog {
 public:
@@ -9,9 +12,12 @@ public:
     T_frmSimpleExec(TPEraseProcessor& processor, std::wstring targetFolder);
     std::wstring ClassName() const override { return L"T_frmSimpleExec"; }
 
-    HWND Label1 = nullptr;
+    std::unique_ptr<TLabel> Label1;
 
+protected:
     void LoadFromProcessor() override;
+
+private:
     void FormCreate();
     void btnOKClick() override;
     void btnConfigClick() override;

@@ -34,8 +34,7 @@ protected:
             return 1;
         }
         case WM_CTLCOLORSTATIC:
-            SetBkColor(reinterpret_cast<HDC>(wParam), GetSysColor(COLOR_BTNFACE));
-            return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_BTNFACE));
+            return ButtonFaceColors(reinterpret_cast<HDC>(wParam));
         case WM_SIZE:
             if (HWND control = GetWindow(Handle(), GW_CHILD))
                 MoveWindow(control, 0, 0, LOWORD(lParam), HIWORD(lParam), TRUE);

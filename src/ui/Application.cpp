@@ -112,14 +112,22 @@ void TApplication::Run()
     } catch (...) {
         HandleException();
     }
-    MSG msg;
-    while (!terminated_) {
-        if (!NextMessage(msg)) {
-            terminated_ = true;
-            break;
-        }
-        HandleMessage(msg);
+    int exitCode = 0;
+    if (!RunMessageLoop([this] { return !terminated_; }, exitCode)) terminated_ = true;
+}
+
+void TApplication::ShowModalAndRelease(std::unique_ptr<TForm> form, const std::function<void()>& prepare)
+{
+    TForm& shown = *form;
+    Adopt(std::move(form));
+    try {
+        if (prepare) prepare();
+        shown.ShowModal();
+    } catch (...) {
+        shown.Release();
+        throw;
     }
+    shown.Release();
 }
 
 void TApplication::ProcessMessages()

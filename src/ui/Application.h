@@ -39,6 +39,9 @@ public:
     // Hands a form to the application to own without making it the main form.
     void Adopt(std::unique_ptr<TForm> form, bool mayBecomeMain = false);
     TForm* MainForm() const { return mainForm_; }
+    // Adopts form, has prepare set it up, shows it modally and releases it, however that ends:
+    // an error of prepare or of the show passes on to the caller once the form is released.
+    void ShowModalAndRelease(std::unique_ptr<TForm> form, const std::function<void()>& prepare = {});
 
     // Shows the main form and handles messages until it closes; returns at once without one.
     void Run();

@@ -41,7 +41,7 @@ TBoxButtons AddBoxButtons(TForm& box, int clientWidth96, int top96, bool withCan
 
 std::unique_ptr<TLabel> WrappedLabel(TForm& box, const std::wstring& text, TBounds bounds)
 {
-    auto label = std::make_unique<TLabel>(box, box.Handle(), bounds.Left, bounds.Top, text);
+    auto label = std::make_unique<TLabel>(box, nullptr, bounds.Left, bounds.Top, text);
     label->SetAutoSize(false);
     label->SetWordWrap(true);
     label->SetBounds(bounds);

@@ -7,7 +7,7 @@
 #include "ui/DeviceContext.h"
 
 TButton::TButton(TControlHost& host, TBounds place, unsigned anchors, const std::wstring& caption, int id)
-    : TControl(host, L"BUTTON", caption, WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON, 0, place, anchors, id)
+    : TControl(host, {L"BUTTON", caption, WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON, 0, place, anchors, nullptr, id})
 {
 }
 

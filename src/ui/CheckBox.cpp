@@ -1,7 +1,7 @@
 #include "ui/CheckBox.h"
 
 TCheckBox::TCheckBox(TControlHost& host, TBounds place, unsigned anchors, const std::wstring& caption)
-    : TControl(host, L"BUTTON", caption, WS_VISIBLE | WS_TABSTOP | BS_AUTOCHECKBOX, 0, place, anchors)
+    : TControl(host, {L"BUTTON", caption, WS_VISIBLE | WS_TABSTOP | BS_AUTOCHECKBOX, 0, place, anchors})
 {
 }
 

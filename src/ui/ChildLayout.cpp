@@ -40,10 +40,10 @@ unsigned TChildLayout::Anchors(HWND child) const
     return known ? known->anchors : kDefaultAnchors;
 }
 
-void TChildLayout::SetBold(HWND child)
+void TChildLayout::SetBold(HWND child, bool bold)
 {
     if (TEntry* known = Find(child)) {
-        known->bold = true;
+        known->bold = bold;
         known->textDpi = 0;
     }
 }

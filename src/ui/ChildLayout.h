@@ -28,8 +28,8 @@ public:
     // The bounds child is designed at ({} for one not laid out), and its anchors.
     TBounds Designed(HWND child) const;
     unsigned Anchors(HWND child) const;
-    // The bold variant of the font for child.
-    void SetBold(HWND child);
+    // The bold variant of the font for child, or the regular one.
+    void SetBold(HWND child, bool bold);
     bool Bold(HWND child) const;
     // Sizes child to its text (its designed place then says only where it stands).
     void SetFitText(HWND child, bool fit);

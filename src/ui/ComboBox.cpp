@@ -3,7 +3,7 @@
 #include <commctrl.h>
 
 TComboBox::TComboBox(TControlHost& host, TBounds place, unsigned anchors, int rows)
-    : TControl(host, L"COMBOBOX", L"", WS_VISIBLE | WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWNLIST, 0, place, anchors)
+    : TControl(host, {L"COMBOBOX", L"", WS_VISIBLE | WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWNLIST, 0, place, anchors})
 {
     SendMessageW(Handle(), CB_SETMINVISIBLE, static_cast<WPARAM>(rows), 0);
     // The window's height is the field's and the dropped list's together.
@@ -31,7 +31,7 @@ void TComboBox::SetItems(const std::vector<std::wstring>& items)
     SendMessageW(Handle(), CB_RESETCONTENT, 0, 0);
     for (const std::wstring& item : items)
         SendMessageW(Handle(), CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(item.c_str()));
-    if (before >= 0 && OnChange) OnChange();
+    if (before >= 0 && OnSelectionChange) OnSelectionChange();
 }
 
 int TComboBox::ItemIndex() const
@@ -44,12 +44,10 @@ void TComboBox::SetItemIndex(int index)
 {
     if (index == ItemIndex()) return;
     SendMessageW(Handle(), CB_SETCURSEL, static_cast<WPARAM>(index), 0);
-    if (OnChange) OnChange();
+    if (OnSelectionChange) OnSelectionChange();
 }
-
-std::wstring TComboBox::Text() const { return ItemIndex() >= 0 ? Item(ItemIndex()) : std::wstring(); }
 
 void TComboBox::Command(WORD code)
 {
-    if (code == CBN_SELCHANGE && OnChange) OnChange();
+    if (code == CBN_SELCHANGE && OnSelectionChange) OnSelectionChange();
 }

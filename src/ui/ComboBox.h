@@ -1,6 +1,8 @@
 #pragma once
-// A drop-down list limited to its own entries, in the order given. OnChange runs whenever the
-// selected entry changes, whether the user picks one or the program sets it.
+// A drop-down list limited to its own entries, in the order given. Its text is the selected
+// entry's, or empty. OnSelectionChange runs whenever the selected entry changes, whether the user
+// picks one or the program sets it (unlike a list box's OnUserSelect): what the choose-condition
+// dialog asks of its list.
 #include <functional>
 #include <string>
 #include <vector>
@@ -20,10 +22,8 @@ public:
     // The selected entry's index, or -1.
     int ItemIndex() const;
     void SetItemIndex(int index);
-    // The selected entry's text, or the empty text.
-    std::wstring Text() const;
 
-    std::function<void()> OnChange;
+    std::function<void()> OnSelectionChange;
 
     void Command(WORD code) override;
 };

@@ -10,10 +10,8 @@ constexpr UINT_PTR kSubclassId = 1;
 
 }  // namespace
 
-TControl::TControl(TControlHost& host, const wchar_t* className, const std::wstring& text, DWORD style,
-                   DWORD exStyle, TBounds place, unsigned anchors, int id)
-    : host_(host), handle_(host.AddControl(className, text, style, exStyle, host.HostWindow(), place, anchors)),
-      id_(host.BindControl(*this, id))
+TControl::TControl(TControlHost& host, const TControlArgs& args)
+    : host_(host), handle_(host.AddControl(args)), id_(host.BindControl(*this, args.Id))
 {
     SetWindowSubclass(handle_, &TControl::SubclassProc, kSubclassId, reinterpret_cast<DWORD_PTR>(this));
 }
@@ -51,6 +49,8 @@ void TControl::SetVisible(bool value) { ShowWindow(handle_, value ? SW_SHOW : SW
 std::wstring TControl::Text() const { return WindowText(handle_); }
 
 void TControl::SetText(const std::wstring& text) { SetWindowTextW(handle_, text.c_str()); }
+
+void TControl::SetBounds(TBounds bounds96) { host_.MoveControl(handle_, bounds96); }
 
 void TControl::SetFocus() { ::SetFocus(handle_); }
 

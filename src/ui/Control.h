@@ -11,18 +11,34 @@
 
 class TControl;
 
+// What a child control is made of: the platform's window class, its text and styles, its place
+// (96-DPI pixels of its parent, kept there by its anchors) and its id.
+struct TControlArgs {
+    const wchar_t* ClassName;
+    std::wstring Text;
+    DWORD Style = 0;  // a child that never paints over its siblings, whatever is given
+    DWORD ExStyle = 0;
+    TBounds Place;
+    unsigned Anchors = kDefaultAnchors;
+    HWND Parent = nullptr;  // the host's window when null
+    int Id = 0;             // 0: the host's next free id
+};
+
 // What a control needs of the window it stands in; the form provides it.
 class TControlHost {
 public:
     virtual HWND HostWindow() const = 0;
     // The DPI the host is laid out for.
     virtual UINT Dpi() const = 0;
-    // Creates a child window at 96-DPI bounds of parent (the host or a child of it) and keeps
-    // it laid out there by its anchors.
-    virtual HWND AddControl(const wchar_t* className, const std::wstring& text, DWORD style, DWORD exStyle,
-                            HWND parent, TBounds bounds96, unsigned anchors) = 0;
-    // Moves a child to new 96-DPI bounds.
+    // Creates a child window as args say and keeps it laid out there. Raises EOSError.
+    virtual HWND AddControl(const TControlArgs& args) = 0;
+    // Moves a child to new 96-DPI bounds (its text, if it is sized to it, measured anew).
     virtual void MoveControl(HWND child, TBounds bounds96) = 0;
+    // Draws a child in the bold variant of the program's font, or in the regular one.
+    virtual void SetBold(HWND child, bool bold) = 0;
+    // Sizes a child to its text in the font it draws with, at every DPI (its bounds then say only
+    // where it stands), or to its bounds.
+    virtual void FitToText(HWND child, bool fit) = 0;
     // Binds a control to the id its notifications come with (0: the next free one); the id.
     virtual int BindControl(TControl& control, int id) = 0;
     // Takes a child out of the layout and its control out of the notifications.
@@ -41,10 +57,8 @@ protected:
 
 class TControl {
 public:
-    // Creates the platform control className in host at place; id 0 takes the host's next free
-    // id.
-    TControl(TControlHost& host, const wchar_t* className, const std::wstring& text, DWORD style, DWORD exStyle,
-             TBounds place, unsigned anchors, int id = 0);
+    // Creates the platform control in host as args say.
+    TControl(TControlHost& host, const TControlArgs& args);
     virtual ~TControl();
     TControl(const TControl&) = delete;
     TControl& operator=(const TControl&) = delete;
@@ -59,6 +73,8 @@ public:
     void SetVisible(bool value);
     std::wstring Text() const;
     void SetText(const std::wstring& text);
+    // Moves it to new 96-DPI bounds, kept there by its anchors.
+    virtual void SetBounds(TBounds bounds96);
     void SetFocus();
     bool Focused() const;
 
@@ -67,6 +83,8 @@ public:
     // A WM_NOTIFY notification its host received for it; true when handled, with result.
     virtual bool Notify(const NMHDR& /*header*/, LRESULT& /*result*/) { return false; }
 
+    // Whether the user acts on it (a label or an image does not).
+    virtual bool IsInput() const { return true; }
     // Whether it is a push button, which Enter presses while it has the focus.
     virtual bool IsPushButton() const { return false; }
     // Draws it as the button Enter presses, or not (push buttons only).

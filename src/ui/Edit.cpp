@@ -1,7 +1,7 @@
 #include "ui/Edit.h"
 
 TEdit::TEdit(TControlHost& host, TBounds place, unsigned anchors, const std::wstring& text)
-    : TControl(host, L"EDIT", text, WS_VISIBLE | WS_TABSTOP | ES_AUTOHSCROLL, WS_EX_CLIENTEDGE, place, anchors)
+    : TControl(host, {L"EDIT", text, WS_VISIBLE | WS_TABSTOP | ES_AUTOHSCROLL, WS_EX_CLIENTEDGE, place, anchors})
 {
 }
 

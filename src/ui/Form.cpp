@@ -7,6 +7,7 @@
 #include "ui/DeviceContext.h"
 #include "ui/Icons.h"
 #include "ui/ModalShow.h"
+#include "ui/TextMeasure.h"
 
 namespace {
 
@@ -132,11 +133,7 @@ void TForm::PlaceNow(HWND child)
 {
     auto measure = [this](HWND window, bool bold, UINT) {
         TClientDC dc(window);
-        TSelectObject font(dc.Get(), fonts_->Get(bold));
-        std::wstring text = WindowText(window);
-        RECT r{};
-        DrawTextW(dc.Get(), text.c_str(), static_cast<int>(text.size()), &r, DT_CALCRECT | DT_SINGLELINE | DT_NOPREFIX);
-        return SIZE{r.right, r.bottom};
+        return MeasureText(dc.Get(), fonts_->Get(bold), WindowText(window));
     };
     MoveTo(child, layout_.PlaceFor(child, ClientSize96(), dpi_, measure));
 }
@@ -146,16 +143,15 @@ void TForm::LayOut()
     for (HWND child : layout_.Children()) PlaceNow(child);
 }
 
-HWND TForm::AddControl(const wchar_t* className, const std::wstring& text, DWORD style, DWORD exStyle, HWND parent,
-                       TBounds bounds96, unsigned anchors)
+HWND TForm::AddControl(const TControlArgs& args)
 {
-    TBounds at = ScaleToDpi(bounds96, dpi_);
+    TBounds at = ScaleToDpi(args.Place, dpi_);
     // Siblings never paint over each other where they touch.
-    HWND child = CreateWindowExW(exStyle, className, text.c_str(), style | WS_CHILD | WS_CLIPSIBLINGS, at.Left,
-                                 at.Top, at.Width, at.Height, parent ? parent : Handle(), nullptr,
+    HWND child = CreateWindowExW(args.ExStyle, args.ClassName, args.Text.c_str(), args.Style | WS_CHILD | WS_CLIPSIBLINGS,
+                                 at.Left, at.Top, at.Width, at.Height, args.Parent ? args.Parent : Handle(), nullptr,
                                  GetModuleHandleW(nullptr), nullptr);
-    if (!child) RaiseLastOSError(L"コントロール " + std::wstring(className) + L" を作成できません");
-    Place(child, bounds96, anchors);
+    if (!child) RaiseLastOSError(L"コントロール " + std::wstring(args.ClassName) + L" を作成できません");
+    Place(child, args.Place, args.Anchors);
     return child;
 }
 
@@ -184,11 +180,11 @@ void TForm::MoveControl(HWND child, TBounds bounds96)
     if (layout_.Has(child)) Place(child, bounds96, layout_.Anchors(child));
 }
 
-void TForm::SetControlBold(HWND child)
+void TForm::SetBold(HWND child, bool bold)
 {
     if (!layout_.Has(child)) return;
-    layout_.SetBold(child);
-    SendMessageW(child, WM_SETFONT, reinterpret_cast<WPARAM>(fonts_->Get(true)), TRUE);
+    layout_.SetBold(child, bold);
+    SendMessageW(child, WM_SETFONT, reinterpret_cast<WPARAM>(fonts_->Get(bold)), TRUE);
     PlaceNow(child);
 }
 
@@ -341,13 +337,9 @@ LRESULT TForm::WndProc(UINT msg, WPARAM wParam, LPARAM lParam)
         keys_.RestoreFocus(Handle());
         return 0;
     case WM_CTLCOLORSTATIC:
-    case WM_CTLCOLORLISTBOX: {
-        // Labels, check boxes, read-only texts and lists: window text on the button face.
-        HDC dc = reinterpret_cast<HDC>(wParam);
-        SetTextColor(dc, GetSysColor(COLOR_WINDOWTEXT));
-        SetBkColor(dc, GetSysColor(COLOR_BTNFACE));
-        return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_BTNFACE));
-    }
+    case WM_CTLCOLORLISTBOX:
+        // Check boxes, images, read-only texts and lists.
+        return ButtonFaceColors(reinterpret_cast<HDC>(wParam));
     case WM_SIZE:
         LayOut();
         break;

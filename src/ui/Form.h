@@ -70,36 +70,17 @@ public:
     UINT Dpi() const override { return dpi_; }
     int Scale(int pixels96) const { return ScaleToDpi(pixels96, dpi_); }
     HFONT Font() const { return fonts_->Get(false); }
-    // Draws a child in the bold variant of the program's font, at every DPI.
-    void SetControlBold(HWND child);
 
-    HWND HostWindow() const override { return Handle(); }
-    // Creates a child control at 96-DPI bounds of its parent (the form or a child of it) and
-    // keeps it laid out there (see Place).
-    HWND AddControl(const wchar_t* className, const std::wstring& text, DWORD style, DWORD exStyle, HWND parent,
-                    TBounds bounds96, unsigned anchors = kDefaultAnchors) override;
-    // Places a child window at 96-DPI bounds in the program's font, and keeps it there by its
-    // anchors through size and DPI changes until the child is destroyed.
+    // Places a child window that is not one of its controls (a panel, the animation's host) at
+    // 96-DPI bounds in the program's font, and keeps it there by its anchors through size and DPI
+    // changes until the child is destroyed or forgotten.
     void Place(HWND child, TBounds bounds96, unsigned anchors = kDefaultAnchors);
-    // Moves a child to new 96-DPI bounds (its anchors then keep those).
-    void MoveControl(HWND child, TBounds bounds96) override;
-    // Sizes a child to its text in the font it draws with, at every DPI (a font does not scale
-    // exactly with the DPI, so the text is measured where it is drawn); its bounds then say
-    // where it stands.
-    void FitToText(HWND child, bool fit = true);
-    // The 96-DPI bounds a child is laid out at (empty for one the form does not place).
-    TBounds ControlBounds(HWND child) const { return layout_.Designed(child); }
     // Takes a child out of the layout; its destruction does so by itself.
     void Forget(HWND child) override;
-
-    int BindControl(TControl& control, int id) override;
-    TControl* FindControl(int id) const;
+    // The 96-DPI bounds a child is laid out at (empty for one the form does not place).
+    TBounds ControlBounds(HWND child) const { return layout_.Designed(child); }
     // Its controls, in the order they were made (the tab order).
     const std::vector<TControl*>& Controls() const { return controls_; }
-    TControl* DefaultButton() const override { return keys_.DefaultButton(); }
-    void SetDefaultButton(TControl* button) override { keys_.SetDefaultButton(button); }
-    void UpdateButtonLook() override;
-    void UpdateButtonLookLater() override;
 
 protected:
     // Runs each time the form becomes visible. An exception is shown and the form still opens.
@@ -113,6 +94,19 @@ protected:
     LRESULT WndProc(UINT msg, WPARAM wParam, LPARAM lParam) override;
 
 private:
+    // What its controls ask of it (TControlHost).
+    HWND HostWindow() const override { return Handle(); }
+    HWND AddControl(const TControlArgs& args) override;
+    void MoveControl(HWND child, TBounds bounds96) override;
+    void SetBold(HWND child, bool bold) override;
+    void FitToText(HWND child, bool fit) override;
+    int BindControl(TControl& control, int id) override;
+    TControl* DefaultButton() const override { return keys_.DefaultButton(); }
+    void SetDefaultButton(TControl* button) override { keys_.SetDefaultButton(button); }
+    void UpdateButtonLook() override;
+    void UpdateButtonLookLater() override;
+    TControl* FindControl(int id) const;
+
     // Sizes the window for a client area of the given 96-DPI size at the form's DPI.
     void SizeFor(SIZE client96);
     // Lays the form out for dpi: new fonts, the window at bounds (screen coordinates), every

@@ -4,26 +4,22 @@
 #include "ui/TextMeasure.h"
 #include "ui/TextWrap.h"
 
-namespace {
-
-const TWindowClass kLabelClass{L"PofuttoEraseLabel"};
-
-}  // namespace
-
-TLabel::TLabel(TForm& owner, HWND parent, int left96, int top96, const std::wstring& caption)
-    : owner_(owner), caption_(caption), bounds96_{left96, top96, 0, 0}
+TLabel::TLabel(TForm& owner, HWND parent, int left96, int top96, const std::wstring& caption, unsigned anchors,
+               int id)
+    : TControl(owner, {L"STATIC", caption, WS_VISIBLE | SS_LEFT | SS_NOPREFIX, WS_EX_NOPARENTNOTIFY,
+                       {left96, top96, 0, 0}, anchors, parent, id}),
+      owner_(owner), bounds96_{left96, top96, 0, 0}
 {
     if (owner.HasState(csDesigning)) IncludeState(csDesigning);
     WindowProc = [this](TMessage& message) { WndProc(message); };
-    CreateHandle({&kLabelClass, caption_, WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS, WS_EX_NOPARENTNOTIFY,
-                  parent ? parent : owner.Handle()});
+    // The font the layout gave the platform control before the label saw its messages.
+    font_ = reinterpret_cast<HFONT>(TControl::WndProc(WM_GETFONT, 0, 0));
     AdjustSize();
 }
 
 void TLabel::SetCaption(const std::wstring& caption)
 {
-    caption_ = caption;
-    SetWindowTextW(Handle(), caption_.c_str());
+    SetText(caption);
     AdjustSize();
     InvalidateRect(Handle(), nullptr, TRUE);
 }
@@ -31,6 +27,12 @@ void TLabel::SetCaption(const std::wstring& caption)
 void TLabel::SetAutoSize(bool value)
 {
     autoSize_ = value;
+    AdjustSize();
+}
+
+void TLabel::SetBold(bool value)
+{
+    Host().SetBold(Handle(), value);
     AdjustSize();
 }
 
@@ -43,18 +45,24 @@ void TLabel::SetWordWrap(bool value)
 void TLabel::SetBounds(TBounds bounds96)
 {
     bounds96_ = bounds96;
-    owner_.Place(Handle(), bounds96_);
+    AdjustSize();
+}
+
+bool TLabel::Bold() const
+{
+    LOGFONTW font{};
+    return font_ && GetObjectW(font_, sizeof(font), &font) && font.lfWeight >= FW_BOLD;
 }
 
 void TLabel::AdjustSize()
 {
     if (autoSize_) {
-        SIZE size = MeasureCaption(caption_);
+        SIZE size = MeasureCaption(Caption(), Bold());
         bounds96_.Width = size.cx;
         bounds96_.Height = size.cy;
     }
-    owner_.Place(Handle(), bounds96_);
-    owner_.FitToText(Handle(), autoSize_);
+    Host().MoveControl(Handle(), bounds96_);
+    Host().FitToText(Handle(), autoSize_);
 }
 
 int TLabel::Width() const
@@ -75,19 +83,20 @@ void TLabel::Paint(HDC canvas)
 {
     RECT r{0, 0, Width(), Height()};
     FillRect(canvas, &r, GetSysColorBrush(COLOR_BTNFACE));
-    TSelectObject font(canvas, owner_.Font());
+    TSelectObject font(canvas, font_ ? font_ : owner_.Font());
     SetBkMode(canvas, TRANSPARENT);
     SetTextColor(canvas, GetSysColor(COLOR_WINDOWTEXT));
+    std::wstring caption = Caption();
     if (wordWrap_) {
         TEXTMETRICW metrics{};
         GetTextMetricsW(canvas, &metrics);
         int top = 0;
-        for (const std::wstring& line : WrapText(canvas, caption_, r.right)) {
+        for (const std::wstring& line : WrapText(canvas, caption, r.right)) {
             TextOutW(canvas, 0, top, line.c_str(), static_cast<int>(line.size()));
             top += metrics.tmHeight;
         }
     } else {
-        DrawTextW(canvas, caption_.c_str(), static_cast<int>(caption_.size()), &r, DT_LEFT | DT_NOPREFIX | DT_EXPANDTABS);
+        DrawTextW(canvas, caption.c_str(), static_cast<int>(caption.size()), &r, DT_LEFT | DT_NOPREFIX | DT_EXPANDTABS);
     }
 }
 
@@ -113,16 +122,22 @@ void TLabel::WndProc(TMessage& message)
         Paint(reinterpret_cast<HDC>(message.WParam));
         message.Result = 0;
         return;
-    // It always draws in its owner's font; it says so, and shows a new one when told of it.
+    // The text only: the platform's static would paint it at once, in a font of its own.
+    case WM_SETTEXT:
+        message.Result = DefWindowProcW(Handle(), message.Msg, message.WParam, message.LParam);
+        InvalidateRect(Handle(), nullptr, TRUE);
+        return;
+    // It draws in the font the layout gives it, says so, and shows a new one when told of it.
     case WM_GETFONT:
-        message.Result = reinterpret_cast<LRESULT>(owner_.Font());
+        message.Result = reinterpret_cast<LRESULT>(font_ ? font_ : owner_.Font());
         return;
     case WM_SETFONT:
+        font_ = reinterpret_cast<HFONT>(message.WParam);
         if (message.LParam) InvalidateRect(Handle(), nullptr, TRUE);
         message.Result = 0;
         return;
     default:
-        message.Result = TWindow::WndProc(message.Msg, message.WParam, message.LParam);
+        message.Result = TControl::WndProc(message.Msg, message.WParam, message.LParam);
     }
 }
 

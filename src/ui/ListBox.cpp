@@ -1,8 +1,8 @@
 #include "ui/ListBox.h"
 
 TListBox::TListBox(TControlHost& host, TBounds place, unsigned anchors)
-    : TControl(host, L"LISTBOX", L"", WS_VISIBLE | WS_TABSTOP | WS_VSCROLL | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT,
-               WS_EX_CLIENTEDGE, place, anchors)
+    : TControl(host, {L"LISTBOX", L"", WS_VISIBLE | WS_TABSTOP | WS_VSCROLL | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT,
+                      WS_EX_CLIENTEDGE, place, anchors})
 {
 }
 
@@ -57,5 +57,5 @@ void TListBox::SetItemIndex(int index) { SendMessageW(Handle(), LB_SETCURSEL, st
 
 void TListBox::Command(WORD code)
 {
-    if (code == LBN_SELCHANGE && OnChange) OnChange();
+    if (code == LBN_SELCHANGE && OnUserSelect) OnUserSelect();
 }

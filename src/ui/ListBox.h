@@ -1,6 +1,8 @@
 #pragma once
 // A list box of text entries, one line each, in the order given, with at most one selected.
-// OnChange runs on each change of the selection by the user, never when the program sets it.
+// OnUserSelect runs on each change of the selection by the user, never when the program sets it
+// (unlike a drop-down list's OnSelectionChange): the settings dialog re-evaluates its delete
+// button itself where it changes the selection.
 #include <functional>
 #include <string>
 #include <vector>
@@ -23,7 +25,7 @@ public:
     int ItemIndex() const;
     void SetItemIndex(int index);
 
-    std::function<void()> OnChange;
+    std::function<void()> OnUserSelect;
 
     void Command(WORD code) override;
 };

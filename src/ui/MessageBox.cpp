@@ -5,6 +5,7 @@
 
 #include "ui/BoxParts.h"
 #include "ui/Icons.h"
+#include "ui/Image.h"
 #include "ui/TextMeasure.h"
 
 namespace {
@@ -50,8 +51,7 @@ public:
                  const Layout& layout)
         : TForm(BoxStyle(caption, layout.client.cx, layout.client.cy))
     {
-        imgIcon = AddControl(L"STATIC", L"", WS_VISIBLE | SS_ICON | SS_REALSIZECONTROL, 0, Handle(),
-                             {kMargin, kMargin, kIconSize, kIconSize});
+        imgIcon = std::make_unique<TImage>(*this, TBounds{kMargin, kMargin, kIconSize, kIconSize});
         iconId_ = type == TMsgDlgType::Error ? IDI_ERROR : IDI_INFORMATION;
         FormDpiChanged();
 
@@ -59,16 +59,14 @@ public:
         buttons_ = AddBoxButtons(*this, layout.client.cx, layout.buttonsTop, buttons == TMsgDlgButtons::OkCancel);
     }
 
-    HWND imgIcon;
+    std::unique_ptr<TImage> imgIcon;
     std::unique_ptr<TLabel> lblText;
 
 protected:
     // The system's icon drawn for the box's DPI.
     void FormDpiChanged() override
     {
-        IconHandle icon = SystemIcon(iconId_, Scale(kIconSize));
-        SendMessageW(imgIcon, STM_SETICON, reinterpret_cast<WPARAM>(icon.Get()), 0);
-        icon_ = std::move(icon);
+        imgIcon->SetPicture(SystemIcon(iconId_, Scale(kIconSize)).Get());
     }
     // The close box answers as Escape does.
     bool CloseQuery() override
@@ -80,7 +78,6 @@ protected:
 
 private:
     const wchar_t* iconId_;
-    IconHandle icon_;
     TBoxButtons buttons_;
 };
 

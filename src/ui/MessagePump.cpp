@@ -2,11 +2,19 @@
 
 #include "base/Exception.h"
 
-bool NextMessage(MSG& msg)
+bool RunMessageLoop(const std::function<bool()>& running, int& exitCode)
 {
-    BOOL got = GetMessageW(&msg, nullptr, 0, 0);
-    if (got == -1) RaiseLastOSError(L"メッセージを受け取れません");
-    return got != 0;
+    MSG msg;
+    while (running()) {
+        BOOL got = GetMessageW(&msg, nullptr, 0, 0);
+        if (got == -1) RaiseLastOSError(L"メッセージを受け取れません");
+        if (got == 0) {
+            exitCode = static_cast<int>(msg.wParam);
+            return false;
+        }
+        HandleMessage(msg);
+    }
+    return true;
 }
 
 void HandleMessage(MSG& msg)

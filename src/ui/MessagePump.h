@@ -3,9 +3,12 @@
 // the nested loop of a modal show and the run's pump alike.
 #include <windows.h>
 
-// Waits for the next message of the thread; false for the quit request. Raises EOSError when the
-// system cannot deliver one.
-bool NextMessage(MSG& msg);
+#include <functional>
+
+// The one message loop, the application's and every modal show's: handles the thread's messages
+// while running() holds. A quit request ends it: false, with the code the request carries in
+// exitCode. Raises EOSError when the system cannot deliver a message.
+bool RunMessageLoop(const std::function<bool()>& running, int& exitCode);
 // Handles one message: the dialog keys of the active window first (Tab, Enter, Escape, access
 // keys), then the window's own procedure.
 void HandleMessage(MSG& msg);

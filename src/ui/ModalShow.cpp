@@ -22,18 +22,6 @@ TDisabledWindows::~TDisabledWindows()
         if (IsWindow(window)) EnableWindow(window, TRUE);
 }
 
-void RunModalLoop(const std::function<bool()>& running)
-{
-    MSG msg;
-    while (running()) {
-        if (!NextMessage(msg)) {
-            PostQuitMessage(static_cast<int>(msg.wParam));
-            return;
-        }
-        HandleMessage(msg);
-    }
-}
-
 void ShowModally(HWND window, const std::function<void()>& show, const std::function<bool()>& running,
                  const std::function<void()>& hide)
 {
@@ -42,7 +30,8 @@ void ShowModally(HWND window, const std::function<void()>& show, const std::func
         TDisabledWindows others;
         try {
             show();
-            RunModalLoop(running);
+            int exitCode = 0;
+            if (!RunMessageLoop(running, exitCode)) PostQuitMessage(exitCode);
         } catch (...) {
             HandleWindowError();
         }

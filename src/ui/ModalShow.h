@@ -20,15 +20,12 @@ private:
     std::vector<HWND> disabled_;
 };
 
-// Handles messages as every loop of the program does while running() holds. A quit request
-// ends it and is posted again for the loop outside.
-void RunModalLoop(const std::function<bool()>& running);
-
 // Shows window modally: the others are disabled, show() makes window visible, and messages are
 // handled while running() holds. Then the others take input again, the window that was active
 // before is active again, and only then does hide() hide window: a window hidden while the
 // windows below it are still disabled hands the activation to another program, which the
-// program cannot take back. An exception of show() or of the loop goes to the window error
-// handler and ends the loop.
+// program cannot take back. A quit request ends the loop and is posted again for the loop
+// outside. An exception of show() or of the loop goes to the window error handler and ends the
+// loop.
 void ShowModally(HWND window, const std::function<void()>& show, const std::function<bool()>& running,
                  const std::function<void()>& hide);

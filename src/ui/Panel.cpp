@@ -64,12 +64,8 @@ LRESULT TPanel::WndProc(UINT msg, WPARAM wParam, LPARAM lParam)
     case WM_PRINTCLIENT:
         Paint(reinterpret_cast<HDC>(wParam));
         return 0;
-    case WM_CTLCOLORSTATIC: {
-        HDC dc = reinterpret_cast<HDC>(wParam);
-        SetTextColor(dc, GetSysColor(COLOR_WINDOWTEXT));
-        SetBkColor(dc, GetSysColor(COLOR_BTNFACE));
-        return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_BTNFACE));
-    }
+    case WM_CTLCOLORSTATIC:
+        return ButtonFaceColors(reinterpret_cast<HDC>(wParam));
     default:
         return TWindow::WndProc(msg, wParam, lParam);
     }

@@ -8,43 +8,39 @@
 
 namespace {
 
-// A screen DC with the program's font at 96 DPI selected; the fonts are made once, as every
-// label is measured with them.
-class TMeasuringDC {
-public:
-    explicit TMeasuringDC(bool bold) : font_(screen_.Get(), Fonts().Get(bold)) {}
-    HDC Get() const { return screen_.Get(); }
-
-private:
-    static const TProgramFonts& Fonts()
-    {
-        static const TProgramFonts fonts(96);
-        return fonts;
-    }
-    TClientDC screen_;
-    TSelectObject font_;
-};
+// The program's fonts at 96 DPI, made once, as every label is measured with them.
+const TProgramFonts& DesignFonts()
+{
+    static const TProgramFonts fonts(96);
+    return fonts;
+}
 
 }  // namespace
 
+SIZE MeasureText(HDC dc, HFONT font, const std::wstring& text)
+{
+    TSelectObject selected(dc, font);
+    RECT r{0, 0, 0, 0};
+    DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &r, DT_CALCRECT | DT_SINGLELINE | DT_NOPREFIX);
+    return {r.right - r.left, r.bottom - r.top};
+}
+
 SIZE MeasureCaption(const std::wstring& caption, bool bold)
 {
-    TMeasuringDC dc(bold);
-    RECT r{0, 0, 0, 0};
-    DrawTextW(dc.Get(), caption.c_str(), static_cast<int>(caption.size()), &r,
-              DT_CALCRECT | DT_SINGLELINE | DT_NOPREFIX);
-    return {r.right - r.left, r.bottom - r.top};
+    TClientDC screen;
+    return MeasureText(screen.Get(), DesignFonts().Get(bold), caption);
 }
 
 SIZE MeasureWrapped(const std::wstring& caption, int maxWidth96)
 {
-    TMeasuringDC dc(false);
+    TClientDC screen;
+    TSelectObject font(screen.Get(), DesignFonts().Get(false));
     TEXTMETRICW metrics{};
-    GetTextMetricsW(dc.Get(), &metrics);
+    GetTextMetricsW(screen.Get(), &metrics);
     SIZE size{0, 0};
-    for (const std::wstring& line : WrapText(dc.Get(), caption, maxWidth96)) {
+    for (const std::wstring& line : WrapText(screen.Get(), caption, maxWidth96)) {
         SIZE extent{};
-        GetTextExtentPoint32W(dc.Get(), line.c_str(), static_cast<int>(line.size()), &extent);
+        GetTextExtentPoint32W(screen.Get(), line.c_str(), static_cast<int>(line.size()), &extent);
         size.cx = std::max(size.cx, extent.cx);
         size.cy += metrics.tmHeight;
     }

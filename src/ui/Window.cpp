@@ -102,6 +102,13 @@ std::wstring WindowText(HWND window)
     return text;
 }
 
+LRESULT ButtonFaceColors(HDC dc)
+{
+    SetTextColor(dc, GetSysColor(COLOR_WINDOWTEXT));
+    SetBkColor(dc, GetSysColor(COLOR_BTNFACE));
+    return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_BTNFACE));
+}
+
 RECT BoundsInParent(HWND child)
 {
     RECT r{};

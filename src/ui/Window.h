@@ -64,5 +64,8 @@ private:
 
 // A window's text.
 std::wstring WindowText(HWND window);
+// The answer to WM_CTLCOLORSTATIC and its kin that every window of ours gives: window text on
+// the button face.
+LRESULT ButtonFaceColors(HDC dc);
 // A child window's rectangle in its parent's client coordinates.
 RECT BoundsInParent(HWND child);

@@ -231,14 +231,13 @@ TEST(AboutBox, VersionThatIsNotFourIntegersIsShownAndTheWindowStillOpens)
     std::vector<std::wstring> shown;
     Application().OnException = [&](const std::exception& e) { shown.push_back(ExceptionText(e)); };
     ShortVersionAbout form;
-    form.SetUseVersionInfoFromFile(true);
-    form.SetWidth(500);
+    form.UseVersionInfoFromFile = true;
     bool wasVisible = false;
     std::wstring versionLabel, caption;
     std::thread reader([&] {
         WaitFor([&] { return form.Visible(); }, std::chrono::seconds(10));
         wasVisible = form.Visible();
-        versionLabel = WindowText(form.lblProductVersion);
+        versionLabel = WindowText(form.lblProductVersion->Handle());
         caption = WindowText(form.Handle());
         PostMessageW(form.Handle(), WM_CLOSE, 0, 0);
     });

@@ -48,8 +48,8 @@ TEST_F(WaitWindow, LayoutAndTextsAtEveryScale)
     GetWindowRect(form.Handle(), &frame);
     EXPECT_NEAR((frame.left + frame.right) / 2, GetSystemMetrics(SM_CXSCREEN) / 2, 1);
     EXPECT_NEAR((frame.top + frame.bottom) / 2, GetSystemMetrics(SM_CYSCREEN) / 2, 1);
-    EXPECT_EQ(Narrow(WindowText(form.Label1)), "ファイル削除中... しばらくお待ちください。");
-    EXPECT_EQ(GetParent(form.Label1), form.Panel1->Handle());
+    EXPECT_EQ(Narrow(WindowText(form.Label1->Handle())), "ファイル削除中... しばらくお待ちください。");
+    EXPECT_EQ(GetParent(form.Label1->Handle()), form.Panel1->Handle());
     // The animation fills its area and shows the clip centred.
     HWND host = GetParent(form.aniErasing->Handle());
     EXPECT_EQ(GetParent(host), form.Panel1->Handle());
@@ -58,7 +58,7 @@ TEST_F(WaitWindow, LayoutAndTextsAtEveryScale)
     EXPECT_TRUE(style & ACS_TRANSPARENT);
     const std::vector<TRow> table = {
         {"Panel1", form.Panel1->Handle(), {0, 0, 312, 88}, false},
-        {"Label1", form.Label1, {12, 8, 0, 0}},
+        {"Label1", form.Label1->Handle(), {12, 8, 0, 0}},
         {"aniErasing", host, {2, 26, 308, 60}, false},
     };
     for (UINT dpi : kDpis) {

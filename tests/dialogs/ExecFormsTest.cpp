@@ -307,7 +307,7 @@ TEST_F(ExecDialogs, ControlsStandWhereTheLayoutSaysAtEveryScale)
             {"btnCancel", form.btnCancel->Handle(), {140, 68, 125, 29}},
             {"btnConfig", form.btnConfig->Handle(), {272, 68, 125, 29}},
             {"ckbUseRecycleBox", form.ckbUseRecycleBox->Handle(), {4, 44, 249, 17}},
-            {"Label1", form.Label1, {8, 8, 0, 0}},
+            {"Label1", form.Label1->Handle(), {8, 8, 0, 0}},
         };
         for (UINT dpi : kDpis) {
             SendDpiChanged(form.Handle(), dpi, {404, 103});
@@ -324,8 +324,8 @@ TEST_F(ExecDialogs, ControlsStandWhereTheLayoutSaysAtEveryScale)
             {"btnConfig", form.btnConfig->Handle(), {272, 114, 125, 25}},
             {"cbxConditions", form.cbxConditions->Handle(), {8, 28, 389, 0}},
             {"ckbUseRecycleBox", form.ckbUseRecycleBox->Handle(), {4, 70, 249, 17}},
-            {"Label1", form.Label1, {8, 8, 0, 0}},
-            {"Label2", form.Label2, {8, 97, 0, 0}},
+            {"Label1", form.Label1->Handle(), {8, 8, 0, 0}},
+            {"Label2", form.Label2->Handle(), {8, 97, 0, 0}},
         };
         for (UINT dpi : kDpis) {
             SendDpiChanged(form.Handle(), dpi, {406, 149});
@@ -342,7 +342,7 @@ TEST_F(ExecDialogs, ChooseConditionLaysOutItsBottomRowInProportion)
     form.Show();
     EXPECT_EQ(SendMessageW(form.cbxConditions->Handle(), CB_GETMINVISIBLE, 0, 0), 8);
     EXPECT_EQ(GetWindowLongW(form.cbxConditions->Handle(), GWL_STYLE) & 3, CBS_DROPDOWNLIST);
-    TBounds label2 = form.ControlBounds(form.Label2);
+    TBounds label2 = form.ControlBounds(form.Label2->Handle());
     struct Case {
         int width, height;
         int ok, cancel, config;  // left edges at 96 DPI
@@ -364,13 +364,13 @@ TEST_F(ExecDialogs, ChooseConditionLaysOutItsBottomRowInProportion)
             EXPECT_EQ(r.right - r.left, form.Scale(125));
             EXPECT_EQ(r.bottom - r.top, form.Scale(25));
         }
-        RECT l2 = BoundsInParent(form.Label2);
+        RECT l2 = BoundsInParent(form.Label2->Handle());
         EXPECT_EQ(l2.top, form.Scale(label2.Top + dy));
         EXPECT_EQ(l2.right - l2.left, form.Scale(label2.Width));
         double designFraction = (label2.Left + label2.Width / 2.0) / 406;
         EXPECT_NEAR((l2.left + l2.right) / 2.0 / form.Scale(c.width), designFraction, 0.01);
         for (HWND still : {form.cbxConditions->Handle(), form.ckbRecurseSubDir->Handle(),
-                           form.ckbUseRecycleBox->Handle(), form.Label1}) {
+                           form.ckbUseRecycleBox->Handle(), form.Label1->Handle()}) {
             RECT r = BoundsInParent(still);
             TBounds design = form.ControlBounds(still);
             EXPECT_EQ(r.left, form.Scale(design.Left));

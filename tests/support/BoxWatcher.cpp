@@ -69,7 +69,7 @@ void Record(HWND box, SeenBox& seen)
                 seen.defaultButton = WindowText(child);
         } else if (IsClass(child, L"Static") && (GetWindowLongW(child, GWL_STYLE) & SS_TYPEMASK) == SS_ICON) {
             seen.icon = IconKind(child);
-        } else if (IsClass(child, L"PofuttoEraseLabel")) {
+        } else if (IsClass(child, L"Static")) {
             seen.text = WindowText(child);
             GetWindowRect(child, &seen.textBounds);
         } else if (IsClass(child, L"Edit")) {

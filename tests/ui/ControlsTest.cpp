@@ -25,7 +25,7 @@ public:
     Panel() : TForm({L"controls", TFormBorder::Dialog, false, 300, 200})
     {
         list = std::make_unique<TListBox>(*this, TBounds{8, 8, 120, 100}, akLeft | akTop);
-        list->OnChange = [this] { ++changes; };
+        list->OnUserSelect = [this] { ++changes; };
         blue = std::make_unique<TButton>(*this, TBounds{140, 8, 75, 25}, akTop | akRight, L"青(&B)");
         blue->SetCaptionColor(kDialogButtonCaption);
         blue->OnClick = [this] { ++blueClicks; };
@@ -157,8 +157,7 @@ TEST(Form, BottomAnchoredControlsSpreadInProportion)
 TEST(Animation, APlayerThatCannotStartIsReportedAfterItHasEnded)
 {
     Panel form;
-    HWND gone = form.AddControl(L"STATIC", L"", WS_VISIBLE, 0, form.Handle(), {0, 0, 10, 10});
-    DestroyWindow(gone);
+    HWND gone = TControl(form, {L"STATIC", L"", WS_VISIBLE, 0, {0, 0, 10, 10}}).Handle();
     auto threads = [] {
         int count = 0;
         FileHandle snapshot(CreateToolhelp32Snapshot(TH32CS_SNAPTHREAD, 0));

@@ -10,6 +10,7 @@
 #include "ui/Button.h"
 #include "ui/Form.h"
 #include "ui/Label.h"
+#include "ui/Memo.h"
 #include "ui/Window.h"
 
 namespace {
@@ -19,15 +20,14 @@ class Sample : public TForm {
 public:
     Sample() : TForm({L"sample", TFormBorder::Dialog, false, 500, 220})
     {
-        memo = AddControl(L"EDIT", L"", WS_VISIBLE | ES_MULTILINE | ES_READONLY | WS_VSCROLL, 0, Handle(),
-                          {12, 108, 475, 99}, akLeft | akTop | akRight | akBottom);
+        memo = std::make_unique<TMemo>(*this, TBounds{12, 108, 475, 99}, akLeft | akTop | akRight | akBottom);
         action = std::make_unique<TButton>(*this, TBounds{340, 40, 147, 25}, akTop | akRight, L"実行(&R)");
         action->OnClick = [this] { ++actions; };
         cancel = std::make_unique<TButton>(*this, TBounds{340, 8, 147, 25}, akTop | akRight, L"閉じる(&C)");
         cancel->SetCancel(true);
         cancel->OnClick = [this] { Close(); };
     }
-    HWND memo;
+    std::unique_ptr<TMemo> memo;
     std::unique_ptr<TButton> action;
     std::unique_ptr<TButton> cancel;
     int actions = 0;
@@ -51,11 +51,11 @@ TEST(Forms, AnchorsFollowTheClientSize)
     RECT button = BoundsInParent(form.action->Handle());
     EXPECT_EQ(button.left, form.Scale(440));
     EXPECT_EQ(button.right - button.left, form.Scale(147));
-    RECT memo = BoundsInParent(form.memo);
+    RECT memo = BoundsInParent(form.memo->Handle());
     EXPECT_EQ(memo.left, form.Scale(12));
     EXPECT_EQ(memo.right - memo.left, form.Scale(575));
     EXPECT_EQ(memo.bottom, form.Scale(287));
-    form.MoveControl(form.action->Handle(), {340, 72, 147, 25});
+    form.action->SetBounds({340, 72, 147, 25});
     EXPECT_EQ(BoundsInParent(form.action->Handle()).top, form.Scale(72));
     EXPECT_EQ(BoundsInParent(form.action->Handle()).left, form.Scale(440));
 }
@@ -99,14 +99,16 @@ TEST(Forms, AChildLeavesTheLayoutWhenDestroyed)
     Sample form;
     auto label = std::make_unique<TLabel>(form, nullptr, 10, 10, L"ラベル");
     HWND labelHandle = label->Handle();
-    HWND raw = form.AddControl(L"STATIC", L"x", WS_VISIBLE, 0, form.Handle(), {10, 30, 50, 12});
+    auto control = std::make_unique<TControl>(form, TControlArgs{L"STATIC", L"x", WS_VISIBLE, 0, {10, 30, 50, 12}});
+    HWND raw = control->Handle();
     HWND button = form.action->Handle();
     for (HWND child : {labelHandle, raw, button}) EXPECT_NE(form.ControlBounds(child), TBounds{});
     label.reset();
-    DestroyWindow(raw);
+    DestroyWindow(raw);  // behind its object's back
     form.action.reset();
     for (HWND child : {labelHandle, raw, button}) EXPECT_EQ(form.ControlBounds(child), TBounds{});
-    EXPECT_EQ(form.FindControl(GetDlgCtrlID(form.cancel->Handle())), form.cancel.get());
+    EXPECT_EQ(GetDlgItem(form.Handle(), IDCANCEL), form.cancel->Handle());
+    EXPECT_EQ(form.Controls(), (std::vector<TControl*>{form.memo.get(), form.cancel.get()}));
     form.SetClientSize(600, 300);
     EXPECT_EQ(BoundsInParent(form.cancel->Handle()).left, form.Scale(440));
 }
@@ -116,7 +118,7 @@ TEST(Forms, AControlThatCannotBeCreatedIsReportedWithTheSystemsReason)
 {
     Sample form;
     try {
-        form.AddControl(L"NoSuchWindowClass", L"", WS_VISIBLE, 0, form.Handle(), {0, 0, 10, 10});
+        TControl(form, {L"NoSuchWindowClass", L"", WS_VISIBLE, 0, {0, 0, 10, 10}});
         FAIL() << "no exception";
     } catch (const EOSError& e) {
         // Windows says ERROR_CANNOT_FIND_WND_CLASS, Wine ERROR_CLASS_DOES_NOT_EXIST.

@@ -78,7 +78,7 @@ TEST(ChildLayout, PlacesByAnchorsAndMeasuresEachTextOncePerDpi)
     EXPECT_EQ(measured, 1) << "a size change measured the text again";
     EXPECT_EQ(layout.PlaceFor(Child(2), {400, 200}, 144, measure), (TBounds{12, 12, 150, 18}));
     EXPECT_EQ(measured, 2);
-    layout.SetBold(Child(2));
+    layout.SetBold(Child(2), true);
     EXPECT_EQ(layout.PlaceFor(Child(2), {400, 200}, 144, measure), (TBounds{12, 12, 180, 18}));
     // Laid out anew (a new caption): measured anew, still sized to its text and bold.
     layout.Set(Child(2), {8, 30, 0, 0}, akLeft | akTop);
