@@ -12,11 +12,27 @@
 # choose-condition dialog are visible and waiting for input, alternating with a minimal
 # program that shows one empty window (bench/empty_window.cpp, the floor), and prints the
 # medians and the ratios (target <= 1.5).
+#
+# `bench --slope [ROUNDS] [FOLDERS...]` instead times the three on trees of FOLDERS folders (500,
+# 2,000 and 8,000 by default: 10,020, 40,020 and 160,020 files) with 20 files each, about 5 %
+# matching, and prints for each size the medians, the ratios to the floor and to del and
+# PofuttoErase's peak memory, then the cost per file of each between the smallest and the
+# largest tree and PofuttoErase's against the floor's (the slope, target <= 1.15).
 set -euo pipefail
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 build="$root/build"
-files=${1:-40000}
-rounds=${2:-5}
+slope=0
+if [ "${1:-}" = --slope ]; then
+  slope=1
+  rounds=${2:-3}
+  sizes=("${@:3}")
+  [ ${#sizes[@]} -ge 2 ] || sizes=(500 2000 8000)
+  small=${sizes[0]}
+  large=${sizes[-1]}
+else
+  files=${1:-40000}
+  rounds=${2:-5}
+fi
 work=$(mktemp -d /tmp/pe-bench.XXXXXX)
 # Wine's processes (the window kept open below among them) end before the trees go.
 trap 'wineserver -k >/dev/null 2>&1 || true; rm -rf "$work"' EXIT
@@ -26,12 +42,18 @@ command -v bc >/dev/null || { apt-get install -y -qq bc >/dev/null; }
 
 dos() { winepath -w "$1" 2>/dev/null; }
 
-setup_tree() {  # $1: files, $2: folder
-  python3 "$root/bench/make_tree.py" "$2/master" "$1"
-  mkdir -p "$2/bin"
-  cp "$build/PofuttoErase.exe" "$build/bench_floor.exe" "$2/bin/"
+setup_tree() {  # $1: the folder, then FILES or --grid FOLDERS (see bench/make_tree.py)
+  local folder=$1
+  shift
+  if [ "$1" = --grid ]; then
+    python3 "$root/bench/make_tree.py" --grid "$folder/master" "$2"
+  else
+    python3 "$root/bench/make_tree.py" "$folder/master" "$1"
+  fi
+  mkdir -p "$folder/bin"
+  cp "$build/PofuttoErase.exe" "$build/bench_floor.exe" "$folder/bin/"
   printf '[Config]\r\nSearchCondition=*.~*;.#*.*\r\nRecurseSubDir=1\r\nUseRecycleBox=0\r\nNoInquiryBox=1\r\n' \
-    >"$2/bin/PEConfig.ini"
+    >"$folder/bin/PEConfig.ini"
 }
 
 # Runs one method on a fresh copy; prints "seconds peak-kilobytes" and checks the result.
@@ -71,6 +93,48 @@ median() { sort -n | awk '{a[NR]=$1} END {print (NR%2 ? a[(NR+1)/2] : (a[NR/2]+a
 wine "$(dos "$build/bench_empty_window.exe")" session-keeper >/dev/null 2>&1 &
 sleep 3
 
+# The medians of the three methods over the rounds on one tree, and PofuttoErase's peak memory:
+# "pofutto del floor peak-kilobytes".
+time_tree() {  # $1: the folder
+  local round method seconds rss peak=0
+  local -A times=([pofutto]="" [del]="" [floor]="")
+  for round in $(seq 1 "$rounds"); do
+    for method in pofutto del floor; do
+      read -r seconds rss < <(run_one "$method" "$1")
+      times[$method]+="$seconds"$'\n'
+      [ "$method" = pofutto ] && [ "$rss" -gt "$peak" ] && peak=$rss
+    done
+  done
+  echo "$(printf '%s' "${times[pofutto]}" | median) $(printf '%s' "${times[del]}" | median)" \
+    "$(printf '%s' "${times[floor]}" | median) $peak"
+}
+
+if [ "$slope" = 1 ]; then
+  declare -A at
+  for size in "${sizes[@]}"; do
+    mkdir -p "$work/grid$size"
+    tree=$(setup_tree "$work/grid$size" --grid "$size")
+    at[$size]=$(time_tree "$work/grid$size")
+    read -r p d f peak <<<"${at[$size]}"
+    printf '%s: PofuttoErase %.3f s, cmd del /s %.3f s, floor %.3f s (medians of %d); x floor %.2f, x del %.2f;' \
+      "$tree" "$p" "$d" "$f" "$rounds" "$(echo "$p / $f" | bc -l)" "$(echo "$p / $d" | bc -l)"
+    echo " PofuttoErase peak memory ${peak} KB"
+  done
+  read -r p1 d1 f1 _ <<<"${at[$small]}"
+  read -r p2 d2 f2 _ <<<"${at[$large]}"
+  files=$(((large - small) * 20))
+  printf 'cost per file from %d to %d folders: PofuttoErase %.1f us, cmd del /s %.1f us, floor %.1f us\n' \
+    "$small" "$large" "$(echo "($p2 - $p1) * 1000000 / $files" | bc -l)" \
+    "$(echo "($d2 - $d1) * 1000000 / $files" | bc -l)" "$(echo "($f2 - $f1) * 1000000 / $files" | bc -l)"
+  printf 'slope PofuttoErase / floor = %.2f (target <= 1.15)\n' "$(echo "($p2 - $p1) / ($f2 - $f1)" | bc -l)"
+  if compgen -G "$work/grid*/failed" >/dev/null; then
+    echo "some runs did not remove exactly the expected files"
+    exit 1
+  fi
+  echo "every run removed exactly the expected files"
+  exit 0
+fi
+
 startup="$work/startup"
 mkdir -p "$startup/folder"
 cp "$build/PofuttoErase.exe" "$build/bench_empty_window.exe" "$startup/"
@@ -87,28 +151,15 @@ printf 'start-up until ready, median of 15: confirm-all %.1f ms, choose-conditio
 printf 'ratio confirm-all/empty = %.2f, choose-condition/empty = %.2f (target <= 1.5)\n' \
   "$(echo "${starts[0]} / ${starts[2]}" | bc -l)" "$(echo "${starts[1]} / ${starts[2]}" | bc -l)"
 
-echo "tree: $(setup_tree "$files" "$work")"
-declare -A times
-for method in pofutto del floor; do times[$method]=""; done
-peak=0
-for round in $(seq 1 "$rounds"); do
-  for method in pofutto del floor; do
-    read -r seconds rss < <(run_one "$method" "$work")
-    times[$method]+="$seconds"$'\n'
-    [ "$method" = pofutto ] && [ "$rss" -gt "$peak" ] && peak=$rss
-  done
-done
-
-m1=$(printf '%s' "${times[pofutto]}" | median)
-m2=$(printf '%s' "${times[del]}" | median)
-m3=$(printf '%s' "${times[floor]}" | median)
+echo "tree: $(setup_tree "$work" "$files")"
+read -r m1 m2 m3 peak < <(time_tree "$work")
 printf 'median wall time over %d rounds: PofuttoErase %.3f s, cmd del /s %.3f s, floor %.3f s\n' "$rounds" "$m1" "$m2" "$m3"
 printf 'ratio 1/2 = %.2f (target <= 0.6), ratio 1/3 = %.2f (target <= 1.3)\n' \
   "$(echo "$m1 / $m2" | bc -l)" "$(echo "$m1 / $m3" | bc -l)"
 
 double="$work/double"
 mkdir -p "$double"
-echo "tree twice as large: $(setup_tree $((files * 2)) "$double")"
+echo "tree twice as large: $(setup_tree "$double" $((files * 2)))"
 read -r _ rss2 < <(run_one pofutto "$double")
 echo "PofuttoErase peak memory: ${peak} KB at $files files, ${rss2} KB at $((files * 2)) files"
 if [ -e "$work/failed" ] || [ -e "$double/failed" ]; then echo "some runs did not remove exactly the expected files"; exit 1; fi

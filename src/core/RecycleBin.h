@@ -28,9 +28,10 @@ private:
         // The shell's file operation, whose progress sink refuses every delete that would not
         // recycle (Windows).
         FileOperation,
-        // Where that operation is not implemented (Wine): the shell's older call, only while the
-        // bin answers, since that call deletes for good when it does not.
-        ShellWhileTheBinAnswers,
+        // Where that operation is not implemented (Wine): the shell's older call, for each entry
+        // only once the bin has answered that it takes items, since that call deletes for good
+        // when it does not.
+        ShellCallWhileTheBinAnswers,
         // No way that keeps the entries: they stay.
         None,
     };

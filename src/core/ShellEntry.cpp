@@ -1,6 +1,6 @@
 #include "core/ShellEntry.h"
 
-#include "core/FileOps.h"
+#include "core/Paths.h"
 
 namespace {
 

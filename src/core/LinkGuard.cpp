@@ -1,49 +1,12 @@
-#include "core/FileOps.h"
+#include "core/LinkGuard.h"
 
 #include <algorithm>
 #include <vector>
 
 #include "base/GrowingBuffer.h"
 #include "base/Handles.h"
-
-std::wstring AbsolutePath(const std::wstring& path)
-{
-    if (path.rfind(L"\\\\?\\", 0) == 0) return path;
-    std::wstring full = CallWithGrowingBuffer(
-        [&](wchar_t* buffer, DWORD size) { return GetFullPathNameW(path.c_str(), size, buffer, nullptr); });
-    return full.empty() ? path : full;
-}
-
-std::wstring ApiPath(const std::wstring& path)
-{
-    if (path.rfind(L"\\\\?\\", 0) == 0 || path.rfind(L"\\\\.\\", 0) == 0) return path;
-    if (path.rfind(L"\\\\", 0) == 0) return L"\\\\?\\UNC\\" + path.substr(2);
-    return L"\\\\?\\" + path;
-}
-
-void ScanFolder(const std::wstring& folder, const std::function<void(const WIN32_FIND_DATAW&)>& visit)
-{
-    WIN32_FIND_DATAW found;
-    FindHandle find(FindFirstFileExW(ApiPath(folder + L"*").c_str(), FindExInfoBasic, &found,
-                                     FindExSearchNameMatch, nullptr, FIND_FIRST_EX_LARGE_FETCH));
-    if (!find) return;
-    do {
-        if (wcscmp(found.cFileName, L".") == 0 || wcscmp(found.cFileName, L"..") == 0) continue;
-        visit(found);
-    } while (FindNextFileW(find.Get(), &found));
-}
-
-bool IsFolderLink(DWORD attributes, DWORD reparseTag)
-{
-    if (!(attributes & FILE_ATTRIBUTE_DIRECTORY) || !(attributes & FILE_ATTRIBUTE_REPARSE_POINT)) return false;
-    // A tag the platform does not tell (Wine shows a Unix link so) counts as a link.
-    return reparseTag == 0 || IsReparseTagNameSurrogate(reparseTag);
-}
-
-std::wstring JoinPath(const std::wstring& folder, const std::wstring& name)
-{
-    return !folder.empty() && folder.back() == L'\\' ? folder + name : folder + L'\\' + name;
-}
+#include "core/FolderScan.h"
+#include "core/Paths.h"
 
 bool PlatformHidesFileLinks()
 {
@@ -52,29 +15,6 @@ bool PlatformHidesFileLinks()
     // of an export, which some builds of Wine hide.
     static const bool hides = GetFileAttributesW(L"\\\\?\\unix\\") != INVALID_FILE_ATTRIBUTES;
     return hides;
-}
-
-bool SamePath(const std::wstring& a, const std::wstring& b)
-{
-    return CompareStringOrdinal(a.c_str(), static_cast<int>(a.size()), b.c_str(), static_cast<int>(b.size()), TRUE) ==
-           CSTR_EQUAL;
-}
-
-std::wstring WithoutNameEnds(const std::wstring& path)
-{
-    std::wstring out;
-    out.reserve(path.size());
-    for (size_t start = 0; start <= path.size();) {
-        size_t end = std::min(path.find(L'\\', start), path.size());
-        size_t last = end;
-        while (last > start && (path[last - 1] == L'.' || path[last - 1] == L' ')) --last;
-        // "." and ".." are names of their own, not names with ends.
-        if (last == start) last = end;
-        out.append(path, start, last - start);
-        if (end < path.size()) out.push_back(L'\\');
-        start = end + 1;
-    }
-    return out;
 }
 
 namespace {
@@ -166,21 +106,18 @@ std::wstring FinalPath(const std::wstring& path)
 bool IsHiddenLink(const std::wstring& path, DWORD attributes, const std::wstring& folderFinal,
                   const std::wstring& name)
 {
-    if ((attributes & FILE_ATTRIBUTE_DIRECTORY) || !PlatformHidesFileLinks()) return false;
+    if (attributes & FILE_ATTRIBUTE_DIRECTORY) return false;
     FileHandle file(OpenEntry(path, FILE_READ_ATTRIBUTES));
     return file && LeadsElsewhere(file.Get(), folderFinal, name);
 }
 
-void DeleteEntry(const std::wstring& path, DWORD attributes, const std::wstring& folderFinal, const std::wstring& name)
+bool DeleteCheckedFile(const std::wstring& path, DWORD attributes, const std::wstring& folderFinal,
+                       const std::wstring& name)
 {
-    if (attributes & FILE_ATTRIBUTE_DIRECTORY) return;
-    if (!PlatformHidesFileLinks()) {
-        DeleteFileW(ApiPath(path).c_str());
-        return;
-    }
+    if (attributes & FILE_ATTRIBUTE_DIRECTORY) return false;
     FileHandle file(OpenEntry(path, DELETE | FILE_READ_ATTRIBUTES));
-    if (!file || LeadsElsewhere(file.Get(), folderFinal, name)) return;
+    if (!file || LeadsElsewhere(file.Get(), folderFinal, name)) return false;
     // As DeleteFileW does: a read-only file refuses this and stays.
     FILE_DISPOSITION_INFO dispose{TRUE};
-    SetFileInformationByHandle(file.Get(), FileDispositionInfo, &dispose, sizeof(dispose));
+    return SetFileInformationByHandle(file.Get(), FileDispositionInfo, &dispose, sizeof(dispose));
 }

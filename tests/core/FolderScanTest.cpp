@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "core/FileOps.h"
+#include "core/FolderScan.h"
 #include "support/TestSupport.h"
 
 namespace {
@@ -28,21 +28,6 @@ TEST(FolderLinks, AreTheReparsePointsThatStandForAnotherName)
         {"a file link", FILE_ATTRIBUTE_REPARSE_POINT, IO_REPARSE_TAG_SYMLINK, false},
     };
     for (const auto& c : cases) EXPECT_EQ(IsFolderLink(c.attributes, c.tag), c.link) << c.what;
-}
-
-TEST(NameEnds, AreTheDotsAndBlanksThatEndEachName)
-{
-    const struct {
-        const wchar_t* path;
-        const wchar_t* without;
-    } cases[] = {
-        {L"C:\\a\\b.txt", L"C:\\a\\b.txt"},
-        {L"C:\\a.\\b. ", L"C:\\a\\b"},
-        {L"\\\\?\\C:\\odd.~3.\\in.~4 ", L"\\\\?\\C:\\odd.~3\\in.~4"},
-        {L"C:\\a\\.\\..\\b", L"C:\\a\\.\\..\\b"},
-        {L"C:\\a.b\\c d", L"C:\\a.b\\c d"},
-    };
-    for (const auto& c : cases) EXPECT_EQ(Narrow(WithoutNameEnds(c.path)), Narrow(c.without)) << Narrow(c.path);
 }
 
 }  // namespace

@@ -1,0 +1,169 @@
+#include "core/CleanupWalk.h"
+
+#include <windows.h>
+
+#include <algorithm>
+#include <optional>
+#include <utility>
+#include <vector>
+
+#include "base/Exception.h"
+#include "base/TextConvert.h"
+#include "core/FolderScan.h"
+#include "core/LinkGuard.h"
+#include "core/NameMatch.h"
+#include "core/PEraseClasses.h"
+#include "core/Paths.h"
+#include "core/Remover.h"
+
+namespace {
+
+struct TMatch {
+    std::wstring name;
+    DWORD attributes;
+    bool folderLink;
+    bool gone = false;
+};
+
+// One folder on the chain of visits: its subfolders still to visit and its own matches, which
+// are removed once every subfolder is finished.
+struct TVisit {
+    std::wstring prefix;  // the folder with its trailing '\'
+    std::wstring final;   // where the file system resolves the folder to, for the link guard
+    std::vector<std::wstring> subfolders;
+    size_t nextSubfolder = 0;
+    std::vector<TMatch> matches;
+    // Each condition that matched each entry: (condition, match), condition by condition and, for
+    // each, in enumeration order.
+    std::vector<std::pair<size_t, size_t>> tries;
+};
+
+// Lets the waiting messages through at the start of every folder and, within one folder, at
+// least every kInterval of work: a window that leaves a message waiting for five seconds is shown
+// as not responding, and one folder may hold many thousands of matches.
+class TTimedPump {
+public:
+    static constexpr ULONGLONG kInterval = 50;  // milliseconds
+
+    explicit TTimedPump(const std::function<void()>& letThrough) : letThrough_(letThrough) {}
+    void Now()
+    {
+        if (letThrough_) letThrough_();
+        last_ = GetTickCount64();
+    }
+    void WhenDue()
+    {
+        if (GetTickCount64() - last_ >= kInterval) Now();
+    }
+
+private:
+    const std::function<void()>& letThrough_;
+    ULONGLONG last_ = 0;
+};
+
+class TCleanupWalk {
+public:
+    TCleanupWalk(const TPEraseProcessor& processor, const TWalkContext& context)
+        : processor_(processor), context_(context), pump_(context.LetMessagesThrough)
+    {
+    }
+
+    void Run(const std::wstring& folder)
+    {
+        std::wstring base = Trim(folder);
+        if (base.empty()) base = Trim(processor_.TargetFolder);
+        // A blank target has no folder: refused, so the root of the current drive is never taken.
+        if (base.empty()) return;
+        // Links to folders are never entered, so a subfolder resolves below its parent.
+        std::wstring top = AbsolutePath(base);
+        Visit(top, context_.GuardLinks ? FinalPath(top) : std::wstring());
+        // Deep trees are walked with a chain of our own instead of the call stack.
+        while (!chain_.empty()) {
+            TVisit& current = chain_.back();
+            if (current.nextSubfolder < current.subfolders.size()) {
+                // Copies: a visit grows the chain and may move current.
+                std::wstring name = current.subfolders[current.nextSubfolder++];
+                std::wstring final = current.final.empty() ? std::wstring() : JoinPath(current.final, name);
+                Visit(current.prefix + name, std::move(final));
+                continue;
+            }
+            RemoveMatches(current);
+            chain_.pop_back();
+        }
+    }
+
+private:
+    // Steps 1 to 5 of a visit: messages let through, the working list, the scan. The visit goes
+    // on the chain unless it ends at once.
+    void Visit(const std::wstring& path, std::wstring final)
+    {
+        pump_.Now();
+        std::optional<std::vector<std::wstring>> working = WorkingList();
+        if (!working) return;
+        TVisit visit{path.back() == L'\\' ? path : path + L'\\', std::move(final)};
+        Scan(visit, std::vector<TNameMatcher>(working->begin(), working->end()));
+        chain_.push_back(std::move(visit));
+    }
+
+    // Step 4: a copy of every condition, or of the selected one; none selected ends the visit.
+    std::optional<std::vector<std::wstring>> WorkingList() const
+    {
+        if (processor_.UseAllConditions) return processor_.SearchConditions;
+        int index = processor_.ConditionIndex;
+        if (index < 0) return std::nullopt;
+        if (static_cast<size_t>(index) >= processor_.SearchConditions.size())
+            throw EListError(FormatText(L"リストのインデックスが範囲を超えています (%d)", {std::to_wstring(index)}));
+        return std::vector<std::wstring>{processor_.SearchConditions[static_cast<size_t>(index)]};
+    }
+
+    // Step 5 and the matches, in one enumeration of the folder: its subfolders to visit (links to
+    // folders never), and for each entry every condition that matches it.
+    void Scan(TVisit& visit, const std::vector<TNameMatcher>& matchers)
+    {
+        bool recurse = processor_.RecurseSubDir;
+        ScanFolder(visit.prefix, [&](const WIN32_FIND_DATAW& entry) {
+            pump_.WhenDue();
+            bool isFolder = entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY;
+            bool folderLink = IsFolderLink(entry.dwFileAttributes, entry.dwReserved0);
+            if (recurse && isFolder && !folderLink) visit.subfolders.emplace_back(entry.cFileName);
+            if (matchers.empty()) return;
+            FoldCaseInto(entry.cFileName, folded_);
+            bool matched = false;
+            for (size_t i = 0; i < matchers.size(); ++i) {
+                if (!matchers[i].Matches(folded_)) continue;
+                if (!matched) visit.matches.push_back({entry.cFileName, entry.dwFileAttributes, folderLink});
+                matched = true;
+                visit.tries.emplace_back(i, visit.matches.size() - 1);
+            }
+        });
+        std::stable_sort(visit.tries.begin(), visit.tries.end(),
+                         [](const auto& a, const auto& b) { return a.first < b.first; });
+    }
+
+    // Step 6: condition by condition, each in enumeration order, every match that has not gone
+    // yet is removed; one that cannot be is tried again by every later condition that matches it.
+    // A link to a folder is never handed to a removal.
+    void RemoveMatches(TVisit& visit)
+    {
+        for (const auto& [condition, index] : visit.tries) {
+            TMatch& match = visit.matches[index];
+            if (match.gone || match.folderLink) continue;
+            pump_.WhenDue();
+            TMatchedEntry entry{visit.prefix + match.name, match.name, match.attributes, visit.final};
+            match.gone = processor_.UseRecycleBox ? context_.Remover.Recycle(entry) : context_.Remover.Delete(entry);
+        }
+    }
+
+    const TPEraseProcessor& processor_;
+    const TWalkContext& context_;
+    TTimedPump pump_;
+    std::vector<TVisit> chain_;
+    std::wstring folded_;  // each name in the matcher's case folding, in one reused buffer
+};
+
+}  // namespace
+
+void WalkAndClean(const TPEraseProcessor& processor, const std::wstring& folder, const TWalkContext& context)
+{
+    TCleanupWalk(processor, context).Run(folder);
+}
