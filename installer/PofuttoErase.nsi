@@ -1,8 +1,9 @@
 ; The per-user installer of PofuttoErase: the program under the user's local programs folder,
 ; a Start-menu shortcut to its settings dialog, two entries on folders in Explorer, and the
 ; entry under the user's installed programs. No administrator rights.
-; makensis -INPUTCHARSET UTF8 -DEXE=<PofuttoErase.exe> -DOUTFILE=<setup.exe> -DCOPYRIGHT=<text> PofuttoErase.nsi (paths are
-; taken from this folder, where makensis works)
+; makensis -INPUTCHARSET UTF8 -DEXE=<PofuttoErase.exe> -DOUTFILE=<setup.exe> -DCOPYRIGHT=<text>
+;   [-DSIGN_SHELL=<bash> -DSIGN_SCRIPT=<scripts/sign_file.sh>] PofuttoErase.nsi
+; (paths are taken from this folder, where makensis works)
 Unicode true
 ; The program is 64-bit; so is its installer where this NSIS has the 64-bit stubs (Debian's has;
 ; the official Windows build has only the 32-bit ones, which install the same files and keys for
@@ -11,6 +12,12 @@ Unicode true
   Target amd64-unicode
 !else
   Target x86-unicode
+!endif
+; Signed: the uninstaller before it is packed, so Windows names its publisher when the program is
+; removed too, and the installer once it is written.
+!ifdef SIGN_SCRIPT
+  !uninstfinalize '"${SIGN_SHELL}" "${SIGN_SCRIPT}" "%1"'
+  !finalize '"${SIGN_SHELL}" "${SIGN_SCRIPT}" "%1"'
 !endif
 !include MUI2.nsh
 !include FileFunc.nsh

@@ -46,6 +46,8 @@ install_missing() {
     [zip]=zip
     [unzip]=unzip
     [locale-gen]=locales
+    [osslsigncode]=osslsigncode
+    [openssl]=openssl
   )
   local missing=()
   for tool in "${!need[@]}"; do
@@ -77,6 +79,15 @@ install_missing() {
   fi
   # Wine's ANSI code page follows the locale: 932 for Japanese.
   export LANG=ja_JP.UTF-8 LC_ALL=ja_JP.UTF-8
+}
+
+# The signer a signed release needs (Debian's osslsigncode).
+install_signer() {
+  command -v osslsigncode >/dev/null 2>&1 && return
+  [ "$native" = 1 ] && { log "missing on this Windows machine: osslsigncode (mingw-w64-x86_64-osslsigncode)"; exit 1; }
+  LC_ALL=C DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends osslsigncode >/dev/null 2>&1 ||
+    { LC_ALL=C apt-get update -qq >/dev/null 2>&1 &&
+      LC_ALL=C DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends osslsigncode >/dev/null; }
 }
 
 # On Windows the tools come from MSYS2 (and NSIS from its own installer); what is missing is
@@ -129,9 +140,12 @@ same_bytes() { [ "$(sha256sum <"$1")" = "$(sha256sum <"$2")" ]; }
 # A release from the commit checked out: refused for a work tree with changes (a release is made
 # from a commit); the configure refuses a version that is not MAJOR.MINOR.PATCH. Built twice, in
 # two fresh clones at different paths, without the tests; both must give the same bytes. dist/
-# then holds the zip, the installer and SHA256SUMS.
+# then holds the zip, the installer and SHA256SUMS. With a certificate (PE_SIGN_PFX, its password
+# in PE_SIGN_PASSWORD) the program, the uninstaller and the installer are signed, at the commit's
+# time; with PE_SIGN_TIMESTAMP (an RFC 3161 server) they are timestamped too, which makes every
+# build's bytes its own, so then it is built once.
 release() {
-  local version commit epoch work side status
+  local version commit epoch work side status sides signed=unsigned
   if ! git -C "$root" rev-parse --verify -q HEAD >/dev/null; then
     log "release: $root is not a git checkout with a commit; a release is made from a commit"
     exit 1
@@ -142,31 +156,44 @@ release() {
   fi
   commit=$(git -C "$root" rev-parse --short HEAD)
   epoch=$(git -C "$root" log -1 --format=%ct HEAD)
+  configure_options=(-DPOFUTTO_TESTS=OFF)
+  sides=(a second-build)
+  if [ -n "${PE_SIGN_PFX:-}" ]; then
+    [ -f "$PE_SIGN_PFX" ] || { log "release: PE_SIGN_PFX names no file"; exit 1; }
+    configure_options+=(-DPOFUTTO_SIGN=ON)
+    export SOURCE_DATE_EPOCH=$epoch PE_SIGN_PFX PE_SIGN_PASSWORD="${PE_SIGN_PASSWORD:-}"
+    signed=signed
+    [ -n "${PE_SIGN_TIMESTAMP:-}" ] && { sides=(a); signed="signed and timestamped"; }
+  fi
   work=$(mktemp -d "${TMPDIR:-/tmp}/pofutto-release.XXXXXX")
   trap "rm -rf '$work'" EXIT
-  for side in a second-build; do
+  for side in "${sides[@]}"; do
     git clone -q "$root" "$work/$side/PofuttoErase"
     status=0
     ( root="$work/$side/PofuttoErase"
       build="$root/build"
-      configure_options=(-DPOFUTTO_TESTS=OFF)
       compile PofuttoErase installer
       bash "$root/scripts/release_files.sh" "$build" "$work/$side.out" "$epoch" ) || status=$?
     [ "$status" = 0 ] || exit "$status"
   done
   # The configure has checked the version's form.
   version=$(cat "$work/a/PofuttoErase/build/generated/version.txt")
-  for file in "PofuttoErase-$version.zip" "PofuttoErase-$version-setup.exe" SHA256SUMS; do
-    if ! same_bytes "$work/a.out/$file" "$work/second-build.out/$file"; then
-      log "release: the two builds differ in $file; nothing was written to dist/"
-      exit 1
-    fi
-  done
+  local same="two builds in separate clones gave the same bytes"
+  if [ ${#sides[@]} = 2 ]; then
+    for file in "PofuttoErase-$version.zip" "PofuttoErase-$version-setup.exe" SHA256SUMS; do
+      if ! same_bytes "$work/a.out/$file" "$work/second-build.out/$file"; then
+        log "release: the two builds differ in $file; nothing was written to dist/"
+        exit 1
+      fi
+    done
+  else
+    same="built once, as a timestamp makes each build's bytes its own"
+  fi
   mkdir -p "$root/dist"
   rm -f "$root/dist"/PofuttoErase-*.zip "$root/dist"/PofuttoErase-*-setup.exe "$root/dist/SHA256SUMS"
   cp "$work/a.out"/* "$root/dist/"
   log "release $version of $commit in dist/: PofuttoErase-$version.zip, PofuttoErase-$version-setup.exe, SHA256SUMS;" \
-    "two builds in separate clones gave the same bytes"
+    "$same; $signed$([ "$signed" = unsigned ] && echo " (no certificate in PE_SIGN_PFX)")"
 }
 
 # A Wine prefix of our own, Japanese (ANSI code page 932), with a virtual desktop so windows
@@ -337,6 +364,7 @@ case "$mode" in
     ;;
   release)
     install_missing
+    [ -z "${PE_SIGN_PFX:-}" ] || install_signer
     release
     ;;
   screens)

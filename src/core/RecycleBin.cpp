@@ -67,7 +67,8 @@ TRecycleBin::TWay TRecycleBin::Decide()
 {
     HRESULT result = S_OK;
     if (NewFileOperation(owner_, result)) return TWay::FileOperation;
-    return result == E_NOTIMPL ? TWay::ShellCallWhileTheBinAnswers : TWay::None;
+    if (result != E_NOTIMPL) return TWay::None;
+    return BinAnswers() ? TWay::ShellCallOnceTheBinHasAnswered : TWay::None;
 }
 
 bool TRecycleBin::Recycle(const std::wstring& path)
@@ -75,7 +76,7 @@ bool TRecycleBin::Recycle(const std::wstring& path)
     if (way_ == TWay::Undecided) way_ = Decide();
     switch (way_) {
     case TWay::FileOperation: return RecycleByFileOperation(path, owner_);
-    case TWay::ShellCallWhileTheBinAnswers: return BinAnswers() && RecycleByShell(path, owner_);
+    case TWay::ShellCallOnceTheBinHasAnswered: return RecycleByShell(path, owner_);
     default: return false;
     }
 }

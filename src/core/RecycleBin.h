@@ -22,16 +22,17 @@ public:
     [[nodiscard]] bool Recycle(const std::wstring& path);
 
 private:
-    // How entries reach the bin here, decided at the first entry.
+    // How entries reach the bin here, decided at the first entry a run recycles.
     enum class TWay {
         Undecided,
         // The shell's file operation, whose progress sink refuses every delete that would not
         // recycle (Windows).
         FileOperation,
-        // Where that operation is not implemented (Wine): the shell's older call, for each entry
-        // only once the bin has answered that it takes items, since that call deletes for good
-        // when it does not.
-        ShellCallWhileTheBinAnswers,
+        // Where that operation is not implemented (Wine): the shell's older call, once the bin
+        // has answered, at that first entry, that it takes items; without a bin that call would
+        // delete for good. (Wine keeps that answer for the process, and its call leaves an entry
+        // in place when the trash stops taking items.)
+        ShellCallOnceTheBinHasAnswered,
         // No way that keeps the entries: they stay.
         None,
     };

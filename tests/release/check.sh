@@ -54,4 +54,50 @@ for said in "VARNEL ポフッと削除 $version.0" "Copyright (C) 2026 VARNEL" "
   PEConfig.ini SearchCondition RecurseSubDir UseRecycleBox NoInquiryBox RevorErase others; do
   grep -qF "$said" <<<"$text" || fail "readme.txt does not say: $said"
 done
+# Signed with a certificate made here and now (never one of the project's): the program as
+# scripts/sign_file.sh signs it once it is linked, and the installer as its build signs the
+# uninstaller before packing it and the installer once it is written. Each signature verifies
+# against the certificate; the zip holds the signed program, which without its signature is the
+# unsigned build's; and the same files signed again give the same bytes.
+if command -v osslsigncode >/dev/null && command -v openssl >/dev/null && command -v makensis >/dev/null; then
+  keys="$work/keys"
+  mkdir -p "$keys" "$work/signed/generated"
+  openssl req -x509 -newkey rsa:2048 -nodes -days 2 -keyout "$keys/key.pem" -out "$keys/cert.pem" \
+    -subj "/CN=PofuttoErase test signer" -addext extendedKeyUsage=codeSigning 2>/dev/null
+  openssl pkcs12 -export -inkey "$keys/key.pem" -in "$keys/cert.pem" -out "$keys/signer.pfx" -passout pass:test-only
+  export PE_SIGN_PFX="$keys/signer.pfx" PE_SIGN_PASSWORD=test-only SOURCE_DATE_EPOCH=1700000000
+  verify() { osslsigncode verify -CAfile "$keys/cert.pem" -in "$1" >/dev/null 2>&1; }
+  # The signer keeps a copy of the uninstaller it signed (any file but the installer), to be
+  # looked at here.
+  cat >"$keys/sign_and_keep.sh" <<SIGN
+bash "$root/scripts/sign_file.sh" "\$1" || exit 1
+case "\$1" in *-setup.exe) ;; *) cp "\$1" "$work/signed/uninstaller.exe" ;; esac
+SIGN
+  sign_all() {  # $1: where the signed build goes
+    mkdir -p "$1/generated"
+    cp "$build/PofuttoErase.exe" "$1/"
+    cp "$build/generated/version.txt" "$build/generated/readme.txt" "$1/generated/"
+    bash "$root/scripts/sign_file.sh" "$1/PofuttoErase.exe"
+    (cd "$root/installer" && makensis -V2 -INPUTCHARSET UTF8 "-DEXE=$1/PofuttoErase.exe" \
+      "-DOUTFILE=$1/PofuttoErase-setup.exe" -DCOPYRIGHT=test -DSIGN_SHELL=bash "-DSIGN_SCRIPT=$keys/sign_and_keep.sh" \
+      PofuttoErase.nsi >/dev/null)
+    bash "$root/scripts/release_files.sh" "$1" "$1/out" 1700000000
+  }
+  sign_all "$work/signed"
+  sign_all "$work/signed-again"
+  for file in PofuttoErase.exe PofuttoErase-setup.exe uninstaller.exe; do
+    verify "$work/signed/$file" || fail "the signed $file does not verify against its certificate"
+  done
+  verify "$build/PofuttoErase.exe" && fail "the unsigned build verifies"
+  same_bytes <(unzip -p "$work/signed/out/PofuttoErase-$version.zip" PofuttoErase.exe) "$work/signed/PofuttoErase.exe" ||
+    fail "the zip's program is not the signed one"
+  osslsigncode remove-signature -in "$work/signed/PofuttoErase.exe" -out "$work/unsigned.exe" >/dev/null 2>&1
+  same_bytes "$work/unsigned.exe" "$build/PofuttoErase.exe" || fail "the signed program without its signature differs"
+  for file in "PofuttoErase-$version.zip" "PofuttoErase-$version-setup.exe" SHA256SUMS; do
+    same_bytes "$work/signed/out/$file" "$work/signed-again/out/$file" || fail "$file differs when signed again"
+  done
+  (cd "$work/signed/out" && sha256sum -c --quiet SHA256SUMS) || fail "SHA256SUMS does not check the signed files"
+else
+  fail "osslsigncode, openssl and makensis are needed to check a signed release"
+fi
 exit $failed
