@@ -25,7 +25,8 @@ case "$(uname -s)" in MINGW* | MSYS*) native=1 ;; *) native=0 ;; esac
 export WINEDEBUG=-all WINEARCH=win64
 # PE_WINEPREFIX: another prefix this script has made (a test's copy of build/wine).
 export WINEPREFIX="${PE_WINEPREFIX:-$build/wine}"
-export WINEDLLOVERRIDES="mscoree,mshtml="
+# No debugger: a program that crashes ends at once, instead of waiting for one under a test.
+export WINEDLLOVERRIDES="mscoree,mshtml=;winedbg.exe=d"
 
 log() { printf '%s\n' "$*" >&2; }
 
@@ -254,6 +255,7 @@ run_processes() {  # $1: the job, $2: the mark
     {
       pid = $1
       sub(/^.*\) /, "")  # the name in parentheses may hold blanks
+      if ($1 == "Z") next  # gone already: only its parent has yet to hear of it
       parent[pid] = $2
       if ($3 == group) found[pid] = 1
     }
@@ -330,7 +332,8 @@ run_tests() {
     wine "$build/PofuttoErase.exe" warm-up warm-up </dev/null >/dev/null 2>&1 || true
   fi
   local status=0
-  ctest --test-dir "$build" --output-on-failure --timeout 900 "$@" || status=$?
+  # The tests that share the desktop run one at a time (their lock), the others beside them.
+  ctest --test-dir "$build" --output-on-failure --timeout 900 --parallel 4 "$@" || status=$?
   [ "$native" = 1 ] || wineserver -k >/dev/null 2>&1 || true
   return $status
 }

@@ -19,7 +19,7 @@ public:
     TAnimationHost(HWND parent, TBounds bounds)
     {
         static const TWindowClass windowClass{L"PofuttoEraseAnimationHost"};
-        CreateHandle({&windowClass, L"", WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN | WS_CLIPSIBLINGS,
+        CreateHandle({&windowClass, {}, WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN | WS_CLIPSIBLINGS,
                       WS_EX_NOPARENTNOTIFY, parent, bounds});
     }
 

@@ -9,22 +9,22 @@
 namespace {
 
 constexpr int kClientWidth = 320;
-constexpr int kMargin = 8;
-constexpr int kFieldWidth = kClientWidth - 2 * kMargin;
+constexpr int kInputMargin = 8;
+constexpr int kFieldWidth = kClientWidth - 2 * kInputMargin;
 constexpr int kFieldHeight = 21;
 
-int ClientHeight(int promptHeight) { return kMargin + promptHeight + 6 + kFieldHeight + 16 + kBoxButtonHeight + kMargin; }
+int ClientHeight(int promptHeight) { return kInputMargin + promptHeight + 6 + kFieldHeight + 16 + kBoxButtonHeight + kInputMargin; }
 
 class TInputForm : public TForm {
 public:
     TInputForm(const std::wstring& caption, const std::wstring& prompt, const std::wstring& value, SIZE promptSize)
         : TForm(BoxStyle(caption, kClientWidth, ClientHeight(promptSize.cy)))
     {
-        int top = kMargin;
-        lblPrompt = WrappedLabel(*this, prompt, {kMargin, top, kFieldWidth, static_cast<int>(promptSize.cy)});
+        int top = kInputMargin;
+        lblPrompt = WrappedLabel(*this, prompt, {kInputMargin, top, kFieldWidth, static_cast<int>(promptSize.cy)});
         top += promptSize.cy + 6;
 
-        edtValue = std::make_unique<TEdit>(*this, TBounds{kMargin, top, kFieldWidth, kFieldHeight}, kDefaultAnchors,
+        edtValue = std::make_unique<TEdit>(*this, TBounds{kInputMargin, top, kFieldWidth, kFieldHeight}, kDefaultAnchors,
                                            value);
         edtValue->SetMaxLength(kInputMaxLength);
         edtValue->SelectAll();

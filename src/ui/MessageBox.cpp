@@ -10,9 +10,9 @@
 
 namespace {
 
-constexpr int kMargin = 12;
+constexpr int kMessageMargin = 12;
 constexpr int kIconSize = 32;
-constexpr int kTextLeft = kMargin + kIconSize + kMargin;
+constexpr int kTextLeft = kMessageMargin + kIconSize + kMessageMargin;
 // Rounding at other DPIs may widen a line by a pixel or two; the text's box allows for it.
 constexpr int kTextSlack = 2;
 
@@ -22,7 +22,7 @@ int MaxTextWidth()
     RECT work{};
     SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
     int width96 = MulDiv(work.right - work.left, 96, static_cast<int>(GetDpiForSystem()));
-    return std::max(120, width96 / 2 - kTextLeft - kMargin);
+    return std::max(120, width96 / 2 - kTextLeft - kMessageMargin);
 }
 
 struct Layout {
@@ -37,11 +37,11 @@ Layout LayOutBox(const std::wstring& text, int buttonCount)
     size.cx += kTextSlack;
     int body = std::max<int>(kIconSize, size.cy);
     Layout layout;
-    layout.client.cx = std::max<int>(kTextLeft + size.cx + kMargin, BoxButtonRowWidth(buttonCount) + 2 * kMargin);
-    layout.client.cy = kMargin + body + 16 + kBoxButtonHeight + kMargin;
+    layout.client.cx = std::max<int>(kTextLeft + size.cx + kMessageMargin, BoxButtonRowWidth(buttonCount) + 2 * kMessageMargin);
+    layout.client.cy = kMessageMargin + body + 16 + kBoxButtonHeight + kMessageMargin;
     // A short text stands level with the middle of the icon.
-    layout.text = {kTextLeft, kMargin + (body - size.cy) / 2, size.cx, static_cast<int>(size.cy)};
-    layout.buttonsTop = kMargin + body + 16;
+    layout.text = {kTextLeft, kMessageMargin + (body - size.cy) / 2, size.cx, static_cast<int>(size.cy)};
+    layout.buttonsTop = kMessageMargin + body + 16;
     return layout;
 }
 
@@ -51,7 +51,7 @@ public:
                  const Layout& layout)
         : TForm(BoxStyle(caption, layout.client.cx, layout.client.cy))
     {
-        imgIcon = std::make_unique<TImage>(*this, TBounds{kMargin, kMargin, kIconSize, kIconSize});
+        imgIcon = std::make_unique<TImage>(*this, TBounds{kMessageMargin, kMessageMargin, kIconSize, kIconSize});
         iconId_ = type == TMsgDlgType::Error ? IDI_ERROR : IDI_INFORMATION;
         FormDpiChanged();
 

@@ -5,12 +5,12 @@
 
 namespace {
 
-struct Case {
+struct IntCase {
     std::wstring text;
     std::optional<int32_t> number;
 };
 
-const Case kCases[] = {
+const IntCase kCases[] = {
     {L"1", 1},
     {L"0", 0},
     {L"-0", 0},

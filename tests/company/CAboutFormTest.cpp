@@ -6,8 +6,6 @@
 
 namespace {
 
-std::wstring Module(const wchar_t* name) { return BuildDir() + L"\\version_" + name + L".dll"; }
-
 struct FormatCase {
     TVersionFormat format;
     std::wstring of2345;
@@ -30,12 +28,12 @@ const FormatCase kFormats[] = {
 TEST(FormatFileVersion, ElevenShapes)
 {
     for (const auto& c : kFormats) {
-        EXPECT_EQ(Narrow(FormatFileVersion(c.format, Module(L"v2345"))), Narrow(c.of2345));
+        EXPECT_EQ(Narrow(FormatFileVersion(c.format, VersionModule(L"v2345"))), Narrow(c.of2345));
         // Leading zeros are not written.
         std::wstring plain = c.of2345;
         for (wchar_t& ch : plain)
             if (ch >= L'2' && ch <= L'5') ch = static_cast<wchar_t>(ch - 1);
-        EXPECT_EQ(Narrow(FormatFileVersion(c.format, Module(L"v01020304"))), Narrow(plain));
+        EXPECT_EQ(Narrow(FormatFileVersion(c.format, VersionModule(L"v01020304"))), Narrow(plain));
     }
 }
 
@@ -46,7 +44,7 @@ TEST(FormatFileVersion, TheProgramsOwnVersion)
 
 TEST(FormatFileVersion, PartThatIsNotAnIntegerFails)
 {
-    for (const std::wstring& file : {Module(L"v123"), Module(L"none")}) {
+    for (const std::wstring& file : {VersionModule(L"v123"), VersionModule(L"none")}) {
         try {
             FormatFileVersion({vfMajor}, file);
             ADD_FAILURE() << Narrow(file);

@@ -59,8 +59,6 @@ TEST(VersionInfoKey, KeyStringsInTheirFixedOrder)
         EXPECT_STREQ(VersionInfoKeyString(static_cast<TVersionInfoKey>(i)), expected[i]) << i;
 }
 
-std::wstring Module(const wchar_t* name) { return BuildDir() + L"\\version_" + name + L".dll"; }
-
 TEST(GetVersionInfoValue, ReadsTheProgramsOwnResource)
 {
     const std::pair<TVersionInfoKey, std::wstring> cases[] = {
@@ -79,28 +77,28 @@ TEST(GetVersionInfoValue, ReadsTheProgramsOwnResource)
 
 TEST(GetVersionInfoValue, WithoutAResourceEveryKeyIsEmpty)
 {
-    for (const std::wstring& file : {Module(L"none"), BuildDir() + L"\\no such file.exe"})
+    for (const std::wstring& file : {VersionModule(L"none"), BuildDir() + L"\\no such file.exe"})
         for (int i = 0; i < 12; ++i)
             EXPECT_EQ(GetVersionInfoValue(file, static_cast<TVersionInfoKey>(i)), L"") << Narrow(file) << " " << i;
 }
 
 TEST(GetVersionInfoValue, OnlyTheBlockOfTheFirstTranslation)
 {
-    EXPECT_EQ(Narrow(GetVersionInfoValue(Module(L"english"), TVersionInfoKey::ProductName)), "English Product");
-    EXPECT_EQ(GetVersionInfoValue(Module(L"english"), TVersionInfoKey::CompanyName), L"");
+    EXPECT_EQ(Narrow(GetVersionInfoValue(VersionModule(L"english"), TVersionInfoKey::ProductName)), "English Product");
+    EXPECT_EQ(GetVersionInfoValue(VersionModule(L"english"), TVersionInfoKey::CompanyName), L"");
 }
 
 TEST(GetVersionInfoValue, TrimsBlanksAndTheTerminatingNul)
 {
-    EXPECT_EQ(Narrow(GetVersionInfoValue(Module(L"blanks"), TVersionInfoKey::FileVersion)), "1.1.0.0");
-    EXPECT_EQ(GetVersionInfoValue(Module(L"blanks"), TVersionInfoKey::Comments), L"");
+    EXPECT_EQ(Narrow(GetVersionInfoValue(VersionModule(L"blanks"), TVersionInfoKey::FileVersion)), "1.1.0.0");
+    EXPECT_EQ(GetVersionInfoValue(VersionModule(L"blanks"), TVersionInfoKey::Comments), L"");
 }
 
 TEST(GetVersionInfoValue, NoTranslationTableFailsForEveryKey)
 {
     for (int i = 0; i < 12; ++i) {
         try {
-            GetVersionInfoValue(Module(L"notranslation"), static_cast<TVersionInfoKey>(i));
+            GetVersionInfoValue(VersionModule(L"notranslation"), static_cast<TVersionInfoKey>(i));
             ADD_FAILURE() << "no error for key " << i;
         } catch (const Exception& e) {
             EXPECT_EQ(Narrow(e.Message()), "情報の取得に失敗しました");

@@ -5,13 +5,13 @@
 
 namespace {
 
-struct Case {
+struct SplitCase {
     const char* what;
     std::wstring line;
     std::vector<std::wstring> args;
 };
 
-const Case kCases[] = {
+const SplitCase kSplitCases[] = {
     {"program only", L"C:\\PofuttoErase.exe", {}},
     {"quoted program with blanks", L"\"C:\\Program Files\\PofuttoErase.exe\" RevorErase C:\\x",
      {L"RevorErase", L"C:\\x"}},
@@ -35,7 +35,7 @@ const Case kCases[] = {
 
 TEST(CommandLine, SplitsByTheProgramsRules)
 {
-    for (const auto& c : kCases) {
+    for (const auto& c : kSplitCases) {
         auto got = SplitCommandLine(c.line);
         ASSERT_EQ(got.size(), c.args.size()) << c.what;
         for (size_t i = 0; i < got.size(); ++i) EXPECT_EQ(Narrow(got[i]), Narrow(c.args[i])) << c.what;

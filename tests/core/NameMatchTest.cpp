@@ -5,13 +5,13 @@
 
 namespace {
 
-struct Case {
+struct MatchCase {
     std::wstring condition;
     std::wstring name;
     bool matches;
 };
 
-const Case kCases[] = {
+const MatchCase kMatchCases[] = {
     // The default conditions.
     {L"*.~*", L"main.~cpp", true},
     {L"*.~*", L"main.cpp~", false},
@@ -73,7 +73,7 @@ const Case kCases[] = {
 
 TEST(NameMatch, MatchesLongNamesByTheProgramsRules)
 {
-    for (const auto& c : kCases)
+    for (const auto& c : kMatchCases)
         EXPECT_EQ(MatchesCondition(c.condition, c.name), c.matches)
             << Narrow(c.condition) << " vs " << Narrow(c.name);
 }

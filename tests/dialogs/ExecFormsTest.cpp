@@ -12,7 +12,7 @@
 
 namespace {
 
-constexpr wchar_t kTitle[] = L"VARNEL ポフッと削除";
+constexpr wchar_t kApplicationTitle[] = L"VARNEL ポフッと削除";
 constexpr wchar_t kSettingsDialog[] = L"ポフッと削除する条件の設定";
 
 using Strings = std::vector<std::wstring>;
@@ -22,7 +22,7 @@ class ExecDialogs : public testing::Test {
 protected:
     void SetUp() override
     {
-        Application().SetTitle(kTitle);
+        Application().SetTitle(kApplicationTitle);
         Settings(L"*.~*;.#*.*;*.tmp", "000");
     }
 
@@ -218,7 +218,7 @@ TEST_F(ExecDialogs, ARunThatFailsLeavesTheDialogOpenAndDisabled)
     form.Show();
     form.cbxConditions->SetItemIndex(0);
     PostMessageW(thief.Handle(), WM_APP + 20, 0, 0);
-    BoxWatcher watcher(kTitle, L"OK");
+    BoxWatcher watcher(kApplicationTitle, L"OK");
     Click(form.btnOK->Handle());
     const SeenBox& seen = watcher.Seen();
     ASSERT_TRUE(seen.found);

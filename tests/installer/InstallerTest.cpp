@@ -132,7 +132,7 @@ protected:
 
 TEST_F(Installer, InstallsForTheUserWithItsShortcutAndFolderEntries)
 {
-    Install();
+    ASSERT_NO_FATAL_FAILURE(Install());
     EXPECT_TRUE(ReadBytes(InstalledExe()) == ReadBytes(ProgramPath()));
     EXPECT_TRUE(Exists(InstallDir() + L"\\Uninstall.exe"));
     EXPECT_FALSE(Exists(InstallDir() + L"\\PEConfig.ini"));
@@ -169,7 +169,7 @@ TEST_F(Installer, InstallsForTheUserWithItsShortcutAndFolderEntries)
 // conditions at once (no confirmation here), or open the choose-condition dialog.
 TEST_F(Installer, RegisteredCommandsCleanAFolderWithBlanks)
 {
-    Install();
+    ASSERT_NO_FATAL_FAILURE(Install());
     WriteSettings("[Config]\r\nSearchCondition=*.~*;.#*.*\r\nRecurseSubDir=1\r\nUseRecycleBox=0\r\nNoInquiryBox=1\r\n");
     for (const Entry& entry : kEntries) {
         std::wstring folder = dir_ / L"a folder with blanks";
@@ -192,11 +192,11 @@ TEST_F(Installer, RegisteredCommandsCleanAFolderWithBlanks)
 
 TEST_F(Installer, InstallingAgainUpgradesTheProgramAndKeepsTheSettings)
 {
-    Install();
+    ASSERT_NO_FATAL_FAILURE(Install());
     const std::string settings = "[Config]\r\nSearchCondition=*.bak\r\nRecurseSubDir=1\r\nUseRecycleBox=1\r\nNoInquiryBox=0\r\n";
     WriteSettings(settings);
     WriteBytes(InstalledExe(), "an older program");
-    Install();
+    ASSERT_NO_FATAL_FAILURE(Install());
     EXPECT_TRUE(ReadBytes(InstalledExe()) == ReadBytes(ProgramPath()));
     EXPECT_EQ(ReadBytes(InstallDir() + L"\\PEConfig.ini"), settings);
 }
@@ -209,7 +209,7 @@ TEST_F(Installer, UninstallRemovesWhatItAddedAndTheSettingsOnlyWhenAsked)
         bool settingsKept;
     };
     for (const Case& c : {Case{L" /S", true, true}, Case{L" /S /REMOVESETTINGS", true, false}, Case{L" /S", false, false}}) {
-        Install();
+        ASSERT_NO_FATAL_FAILURE(Install());
         if (c.settings) WriteSettings("[Config]\r\nSearchCondition=*.bak\r\n");
         Uninstall(c.arguments);
         const std::string what = Narrow(c.arguments) + (c.settings ? " with settings" : " without settings");

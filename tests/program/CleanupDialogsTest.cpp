@@ -6,13 +6,10 @@
 
 namespace {
 
-constexpr wchar_t kConfirmAll[] = L"条件に該当するすべてのファイルをポフッと削除";
-constexpr wchar_t kChooseCondition[] = L"条件を選択してファイルをポフッと削除";
-constexpr wchar_t kSettingsDialog[] = L"ポフッと削除する条件の設定";
 
 using Paths = std::vector<std::wstring>;
 
-const Paths kTree = {L"keep.txt", L"a.~cpp", L".#lock.txt", L"c.tmp", L"sub\\b.~h", L"sub\\keep.c"};
+const Paths kDialogTree = {L"keep.txt", L"a.~cpp", L".#lock.txt", L"c.tmp", L"sub\\b.~h", L"sub\\keep.c"};
 const Paths kWhole = {L".#lock.txt", L"a.~cpp", L"c.tmp", L"keep.txt", L"sub\\", L"sub\\b.~h", L"sub\\keep.c"};
 
 // The program started on a tree "work" beside its settings file.
@@ -21,7 +18,7 @@ protected:
     void SetUp() override
     {
         ProgramCopy::SetUp();
-        MakeTree(Work(), kTree);
+        MakeTree(Work(), kDialogTree);
     }
 
     std::unique_ptr<StartedProcess> Start(const wchar_t* keyword) { return StartOnWork(keyword); }

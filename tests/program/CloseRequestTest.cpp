@@ -6,9 +6,6 @@
 
 namespace {
 
-constexpr wchar_t kSettingsDialog[] = L"ポフッと削除する条件の設定";
-constexpr wchar_t kConfirmAll[] = L"条件に該当するすべてのファイルをポフッと削除";
-constexpr wchar_t kChooseCondition[] = L"条件を選択してファイルをポフッと削除";
 constexpr wchar_t kAboutBox[] = L"VARNEL ポフッと削除 のバージョン情報";
 constexpr wchar_t kApplicationClass[] = L"PofuttoEraseApplication";
 

@@ -9,6 +9,11 @@
 #include "support/BoxWatcher.h"
 #include "support/TestSupport.h"
 
+// The captions of the program's main windows.
+constexpr wchar_t kSettingsDialog[] = L"ポフッと削除する条件の設定";
+constexpr wchar_t kConfirmAll[] = L"条件に該当するすべてのファイルをポフッと削除";
+constexpr wchar_t kChooseCondition[] = L"条件を選択してファイルをポフッと削除";
+
 class ProgramCopy : public testing::Test {
 protected:
     void SetUp() override

@@ -290,6 +290,8 @@ std::wstring BuildDir()
     return path.substr(0, path.find_last_of(L'\\'));
 }
 
+std::wstring VersionModule(const wchar_t* name) { return BuildDir() + L"\\version_" + name + L".dll"; }
+
 std::wstring ProgramPath() { return BuildDir() + L"\\PofuttoErase.exe"; }
 
 namespace {

@@ -36,6 +36,9 @@ bool Exists(const std::wstring& path);
 
 // The folder of the running test program, where PofuttoErase.exe is built too.
 std::wstring BuildDir();
+// A small module of the build that carries a crafted version resource (tests/company/versions):
+// "v2345", "none", ...
+std::wstring VersionModule(const wchar_t* name);
 std::wstring ProgramPath();
 
 // Environment variables a started program gets on top of (or instead of) this one's.
