@@ -217,13 +217,19 @@ prepare_prefix() {
 }
 
 # A copy of the prefix, marker included. The large, only-read system folder is hard-linked; the
-# rest is copied.
+# rest is copied, but for the users' temporary files.
 copy_prefix() {  # $1: where the copy goes
   rm -rf "$1"
   mkdir -p "$1/drive_c"
   cp -a "$WINEPREFIX"/*.reg "$WINEPREFIX/.update-timestamp" "$WINEPREFIX/.ready" "$WINEPREFIX/dosdevices" "$1/"
   for entry in "$WINEPREFIX/drive_c"/*; do
-    if [ "$(basename "$entry")" = windows ]; then cp -al "$entry" "$1/drive_c/"; else cp -a "$entry" "$1/drive_c/"; fi
+    case "$(basename "$entry")" in
+      windows) cp -al "$entry" "$1/drive_c/" ;;
+      # Without what the users' temporary folders hold: the tests that run meanwhile make and
+      # remove their trees there.
+      users) tar -C "$WINEPREFIX/drive_c" --exclude='users/*/Temp/*' -cf - users | tar -C "$1/drive_c" -xf - ;;
+      *) cp -a "$entry" "$1/drive_c/" ;;
+    esac
   done
 }
 

@@ -10,10 +10,11 @@ export WINEPREFIX="$iso/prefix" WINEDEBUG=-all
 cleanup() { wineserver -k >/dev/null 2>&1 || true; rm -rf "$iso"; }
 trap cleanup EXIT
 
+# A copy (its system folder hard-linked: removing a name here never removes the file in the
+# original prefix), with C: as its only drive.
+PE_WINEPREFIX="$base" bash "$(dirname "${BASH_SOURCE[0]}")/../../scripts/pe.sh" _copy_prefix "$WINEPREFIX"
+rm -rf "$WINEPREFIX/dosdevices"
 mkdir -p "$WINEPREFIX/dosdevices"
-cp "$base"/*.reg "$WINEPREFIX/"
-# Hard links: removing a name here never removes the file in the original prefix.
-cp -al "$base/drive_c" "$WINEPREFIX/drive_c"
 ln -s ../drive_c "$WINEPREFIX/dosdevices/c:"
 
 c="$WINEPREFIX/drive_c"
