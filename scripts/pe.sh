@@ -3,11 +3,13 @@
 #   scripts/pe.sh run [ARGS...]   build, then start PofuttoErase.exe with ARGS (without a DISPLAY:
 #                                 on a virtual screen, pictured every second in build/run-screen.png)
 #   scripts/pe.sh test            build, then run every test
-#   scripts/pe.sh bench [FILES]   build, then run the cleanup benchmark (scripts/bench.sh)
+#   scripts/pe.sh bench [FILES]   build, then run the cleanup benchmark (scripts/bench.sh); with
+#                                 --slope, on trees of several sizes
 #   scripts/pe.sh screens         build, then photograph every window into docs/screens, at 96
 #                                 and (docs/screens/144dpi) at 144 DPI
 #   scripts/pe.sh release         from the commit checked out: the zip, the installer and
-#                                 SHA256SUMS in dist/, built twice in separate clones and compared
+#                                 SHA256SUMS in dist/, built twice in separate clones and compared;
+#                                 signed with the certificate PE_SIGN_PFX (password PE_SIGN_PASSWORD)
 # Installs what is missing (as root), keeps its Wine prefix in build/, and is quiet unless
 # something fails.
 set -euo pipefail
@@ -413,7 +415,7 @@ case "$mode" in
     copy_prefix "$1"
     ;;
   *)
-    log "usage: scripts/pe.sh run [ARGS...] | test [CTEST ARGS...] | bench [FILES] [ROUNDS] | screens | release"
+    log "usage: scripts/pe.sh run [ARGS...] | test [CTEST ARGS...] | bench [FILES] [ROUNDS] | bench --slope [ROUNDS] [FOLDERS...] | screens | release"
     exit 2
     ;;
 esac
