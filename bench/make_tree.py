@@ -15,6 +15,13 @@ import sys
 rng = random.Random(20261210)
 
 
+def add_file(root, folder, name, match, kept, matched):
+    rel = f"{folder}/{name}" if folder else name
+    with open(os.path.join(root, rel), "w") as out:
+        out.write("x")
+    (matched if match else kept).append(rel)
+
+
 def write(root, kept, matched, folders):
     with open(root.rstrip("/") + ".expected", "w") as out:
         out.write("\n".join(sorted(kept)) + "\n")
@@ -38,10 +45,7 @@ if sys.argv[1] == "--grid":
                 name, match = f".#file{n}.h", True
             else:
                 name, match = f"file{n}.cpp", False
-            rel = f"{folder}/{name}" if folder else name
-            with open(os.path.join(root, rel), "w") as out:
-                out.write("x")
-            (matched if match else kept).append(rel)
+            add_file(root, folder, name, match, kept, matched)
     write(root, kept, matched, folders)
     sys.exit(0)
 
@@ -79,9 +83,6 @@ for i in range(total):
         name, match = rng.choice([f"{stem}{ext}~", f"{stem}.tmpl", f"#{stem}{ext}#", f"{stem}.#x"]), False
     else:
         name, match = f"{stem}{ext}", False
-    rel = f"{folder}/{name}" if folder else name
-    with open(os.path.join(root, rel), "w") as out:
-        out.write("x")
-    (matched if match else kept).append(rel)
+    add_file(root, folder, name, match, kept, matched)
 
 write(root, kept, matched, folders)
