@@ -16,7 +16,7 @@ class TControl;
 struct TControlArgs {
     const wchar_t* ClassName;
     std::wstring Text;
-    DWORD Style = 0;  // a child that never paints over its siblings, whatever is given
+    DWORD Style = 0;  // WS_CHILD and WS_CLIPSIBLINGS are always added
     DWORD ExStyle = 0;
     TBounds Place;
     unsigned Anchors = kDefaultAnchors;
