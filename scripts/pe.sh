@@ -84,15 +84,6 @@ install_missing() {
   export LANG=ja_JP.UTF-8 LC_ALL=ja_JP.UTF-8
 }
 
-# The signer a signed release needs (Debian's osslsigncode).
-install_signer() {
-  command -v osslsigncode >/dev/null 2>&1 && return
-  [ "$native" = 1 ] && { log "missing on this Windows machine: osslsigncode (mingw-w64-x86_64-osslsigncode)"; exit 1; }
-  LC_ALL=C DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends osslsigncode >/dev/null 2>&1 ||
-    { LC_ALL=C apt-get update -qq >/dev/null 2>&1 &&
-      LC_ALL=C DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends osslsigncode >/dev/null; }
-}
-
 # On Windows the tools come from MSYS2 (and NSIS from its own installer); what is missing is
 # named, with the package that brings it.
 native_tools() {
@@ -100,6 +91,7 @@ native_tools() {
     [g++]=mingw-w64-x86_64-gcc [cmake]=mingw-w64-x86_64-cmake [ninja]=mingw-w64-x86_64-ninja
     [makensis]="NSIS (nsis.sourceforge.io, or choco install nsis)" [zip]=zip [unzip]=unzip
     [iconv]=libiconv [git]=git
+    [osslsigncode]=mingw-w64-x86_64-osslsigncode [openssl]=openssl
   )
   local missing=() tool
   for tool in "${!need[@]}"; do command -v "$tool" >/dev/null 2>&1 || missing+=("$tool (${need[$tool]})"); done
@@ -375,7 +367,6 @@ case "$mode" in
     ;;
   release)
     install_missing
-    [ -z "${PE_SIGN_PFX:-}" ] || install_signer
     release
     ;;
   screens)

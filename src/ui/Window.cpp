@@ -38,7 +38,6 @@ void RegisterOnce(const TWindowClass& windowClass, WNDPROC procedure)
     wc.style = windowClass.Style;
     wc.lpfnWndProc = procedure;
     wc.hInstance = instance;
-    wc.hIcon = windowClass.Icon;
     wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
     wc.hbrBackground = windowClass.Background;
     wc.lpszClassName = windowClass.Name;

@@ -28,7 +28,6 @@ struct TWindowClass {
     const wchar_t* Name;
     UINT Style = 0;
     HBRUSH Background = nullptr;
-    HICON Icon = nullptr;
 };
 
 // What a window is made with; Bounds in pixels of its parent's client area (or the screen's).

@@ -6,7 +6,6 @@
 
 namespace {
 
-
 using Paths = std::vector<std::wstring>;
 
 const Paths kDialogTree = {L"keep.txt", L"a.~cpp", L".#lock.txt", L"c.tmp", L"sub\\b.~h", L"sub\\keep.c"};

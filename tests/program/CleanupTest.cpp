@@ -1,42 +1,32 @@
-#include <gtest/gtest.h>
-
 #include "base/TextConvert.h"
-#include "support/TestSupport.h"
+#include "program/ProgramCopy.h"
 
 namespace {
 
 using Paths = std::vector<std::wstring>;
 
-// PofuttoErase.exe copied into a fresh folder beside its settings file, started as a process
-// on a tree "work" there.
-class Cleanup : public testing::Test {
+// The program started on a tree "work" beside its settings file, each time until it ends.
+class Cleanup : public ProgramCopy {
 protected:
     void SetUp() override
     {
         EmptyTrash();
-        ASSERT_TRUE(CopyFileW(ProgramPath().c_str(), (dir_ / L"PofuttoErase.exe").c_str(), FALSE));
-        MakeDirs(Work());
+        ProgramCopy::SetUp();
     }
-
-    std::wstring Work() const { return dir_ / L"work"; }
-    std::wstring SettingsFile() const { return dir_ / L"PEConfig.ini"; }
 
     void Settings(const std::wstring& conditions, bool recurse, bool recycle, bool noInquiry = true)
     {
         const char flags[] = {recurse ? '1' : '0', recycle ? '1' : '0', noInquiry ? '1' : '0', '\0'};
-        WriteBytes(SettingsFile(), SettingsText(conditions, flags));
+        ProgramCopy::Settings(conditions, flags);
     }
 
     // Starts the program with a raw command-line tail and waits for it to end by itself.
     void Run(const std::wstring& arguments)
     {
-        ASSERT_EQ(RunProcess(dir_ / L"PofuttoErase.exe", arguments, std::chrono::seconds(60)), 0)
-            << Narrow(arguments);
+        ASSERT_EQ(RunProcess(Exe(), arguments, std::chrono::seconds(60)), 0) << Narrow(arguments);
     }
 
     Paths Trashed() const { return TrashedBelow(Work()); }
-
-    TempDir dir_;
 };
 
 const Paths kTree = {L"keep.txt", L"a.~cpp", L".#lock.txt", L"sub\\b.~h", L"sub\\keep.c", L"sub\\deep\\c.~x"};
@@ -82,7 +72,7 @@ TEST_F(Cleanup, RecycleModeWithoutAUsableBinLeavesEveryMatch)
     Settings(L"*.~*;.#*.*", true, true);
     WriteBytes(dir_ / L"a-file", "x");
     std::wstring noTrash = FromUtf8(UnixPath(dir_ / L"a-file")) + L"/share";  // below a file: never a folder
-    EXPECT_EQ(RunProcess(dir_ / L"PofuttoErase.exe", L" RevorErase \"" + Work() + L"\"", std::chrono::seconds(60),
+    EXPECT_EQ(RunProcess(Exe(), L" RevorErase \"" + Work() + L"\"", std::chrono::seconds(60),
                          {{L"XDG_DATA_HOME", noTrash}}),
               0);
     EXPECT_EQ(ListTree(Work()), (Paths{L".#lock.txt", L"a.~cpp", L"keep.txt", L"sub\\", L"sub\\b.~h", L"sub\\deep\\",

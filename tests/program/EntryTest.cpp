@@ -1,28 +1,20 @@
-#include <gtest/gtest.h>
-
-#include "support/TestSupport.h"
+#include "program/ProgramCopy.h"
 
 namespace {
 
-// PofuttoErase.exe copied into a fresh folder, where it looks for its settings file.
-class Entry : public testing::Test {
+// The program in a fresh folder, where it looks for its settings file.
+class Entry : public ProgramCopy {
 protected:
-    void SetUp() override { ASSERT_TRUE(CopyFileW(ProgramPath().c_str(), Exe().c_str(), FALSE)); }
-    std::wstring Exe() const { return dir_ / L"PofuttoErase.exe"; }
-    std::wstring Settings() const { return dir_ / L"PEConfig.ini"; }
     int Run(const std::wstring& arguments) { return RunProcess(Exe(), arguments, std::chrono::seconds(30)); }
-
-    TempDir dir_;
 };
 
 TEST_F(Entry, UnknownKeywordWithAFolderEndsAtOnceAndCreatesNoSettings)
 {
-    MakeDirs(dir_ / L"work");
-    WriteBytes(dir_ / L"work\\a.~bak", "x");
+    WriteBytes(Work() + L"\\a.~bak", "x");
     for (const wchar_t* keyword : {L"revorerase", L"REVORERASE", L"-RevorErase", L"/others", L"Others", L"x"}) {
-        EXPECT_EQ(Run(std::wstring(L" ") + keyword + L" \"" + (dir_ / L"work") + L"\""), 0) << Narrow(keyword);
-        EXPECT_FALSE(Exists(Settings()));
-        EXPECT_TRUE(Exists(dir_ / L"work\\a.~bak"));
+        EXPECT_EQ(Run(std::wstring(L" ") + keyword + L" \"" + Work() + L"\""), 0) << Narrow(keyword);
+        EXPECT_FALSE(Exists(SettingsFile()));
+        EXPECT_TRUE(Exists(Work() + L"\\a.~bak"));
     }
 }
 

@@ -1,30 +1,10 @@
-#include <gtest/gtest.h>
-
-#include "support/BoxWatcher.h"
+#include "program/ProgramCopy.h"
 #include "support/DialogDriver.h"
-#include "support/TestSupport.h"
 
 namespace {
 
-constexpr wchar_t kDialog[] = L"ポフッと削除する条件の設定";
-
-// PofuttoErase.exe copied into a fresh folder, where it keeps its settings file.
-class SettingsDialog : public testing::Test {
-protected:
-    void SetUp() override { ASSERT_TRUE(CopyFileW(ProgramPath().c_str(), Exe().c_str(), FALSE)); }
-    std::wstring Exe() const { return dir_ / L"PofuttoErase.exe"; }
-    std::wstring Settings() const { return dir_ / L"PEConfig.ini"; }
-
-    // Presses a push button or check box of a window of the program, found by its caption.
-    static void Press(HWND window, const std::wstring& caption)
-    {
-        HWND button = FindChild(window, L"Button", caption);
-        ASSERT_NE(button, nullptr) << Narrow(caption);
-        PostMessageW(button, BM_CLICK, 0, 0);
-    }
-
-    TempDir dir_;
-};
+// The program in a fresh folder, where it keeps its settings file.
+class SettingsDialog : public ProgramCopy {};
 
 // No argument, or exactly one whatever it says: the settings dialog is the only window, and
 // closing it ends the program.
@@ -32,12 +12,12 @@ TEST_F(SettingsDialog, OpensAloneWithoutAFolderAndClosingItEnds)
 {
     for (const wchar_t* arguments : {L"", L" RevorErase", L" others", L" unknown", L" \"\" RevorErase"}) {
         StartedProcess program(Exe(), arguments);
-        HWND dialog = WaitForShownWindow(kDialog, program.Id());
+        HWND dialog = WaitForShownWindow(kSettingsDialog, program.Id());
         ASSERT_NE(dialog, nullptr) << Narrow(arguments);
         EXPECT_EQ(ShownWindows(program.Id()), std::vector<HWND>{dialog}) << Narrow(arguments);
         Press(dialog, L"キャンセル(&C)");
         EXPECT_EQ(program.Wait(), 0) << Narrow(arguments);
-        EXPECT_FALSE(Exists(Settings())) << Narrow(arguments);
+        EXPECT_FALSE(Exists(SettingsFile())) << Narrow(arguments);
     }
 }
 
@@ -47,7 +27,7 @@ TEST_F(SettingsDialog, ASavedConditionIsUsedByTheNextCleanup)
 {
     {
         StartedProcess program(Exe(), L"");
-        HWND dialog = WaitForShownWindow(kDialog, program.Id());
+        HWND dialog = WaitForShownWindow(kSettingsDialog, program.Id());
         ASSERT_NE(dialog, nullptr);
         {
             BoxWatcher watcher({{L"ファイル名の検索条件を入力してください。", L"OK", L"  *.bak  "}}, program.Id());
@@ -58,14 +38,13 @@ TEST_F(SettingsDialog, ASavedConditionIsUsedByTheNextCleanup)
         Press(dialog, L"保存(&S)");
         EXPECT_EQ(program.Wait(), 0);
     }
-    std::string saved = ReadBytes(Settings());
+    std::string saved = ReadBytes(SettingsFile());
     EXPECT_NE(saved.find("SearchCondition=*.~*;.#*.*;*.bak\r\n"), std::string::npos) << saved;
     EXPECT_NE(saved.find("NoInquiryBox=1\r\n"), std::string::npos) << saved;
 
-    std::wstring work = dir_ / L"work";
-    MakeTree(work, {L"a.bak", L"keep.txt", L"b.~x"});
-    EXPECT_EQ(RunProcess(Exe(), L" RevorErase \"" + work + L"\""), 0);
-    EXPECT_EQ(ListTree(work), std::vector<std::wstring>{L"keep.txt"});
+    MakeTree(Work(), {L"a.bak", L"keep.txt", L"b.~x"});
+    EXPECT_EQ(RunProcess(Exe(), L" RevorErase \"" + Work() + L"\""), 0);
+    EXPECT_EQ(ListTree(Work()), std::vector<std::wstring>{L"keep.txt"});
 }
 
 // Visual styles on for the programs started meanwhile: the platform's light theme.
@@ -98,7 +77,7 @@ TEST_F(SettingsDialog, ButtonCaptionsAreBlueWithVisualStylesOn)
     ASSERT_TRUE(Exists(L"C:\\windows\\resources\\themes\\light\\light.msstyles"));
     VisualStyles styles;
     StartedProcess program(Exe(), L"");
-    HWND dialog = WaitForShownWindow(kDialog, program.Id());
+    HWND dialog = WaitForShownWindow(kSettingsDialog, program.Id());
     ASSERT_NE(dialog, nullptr);
     // In a new prefix the theme arrives after the first paint, and every button is drawn again:
     // each is looked at until it shows its caption, not once.
