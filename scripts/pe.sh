@@ -227,15 +227,13 @@ copy_prefix() {  # $1: where the copy goes
   done
 }
 
-# A copy of the prefix that draws at another scale (its LogPixels), made inside the display.
+# A copy of the prefix that draws at another scale (its LogPixels), made inside the display. Made
+# anew each time, so that it looks as the prefix looks now.
 scaled_prefix() {  # $1: the DPI
-  local copy="$build/wine-${1}dpi" marker
-  marker="$(cat "$WINEPREFIX/.ready")-$1"
-  [ "$(cat "$copy/.ready" 2>/dev/null)" = "$marker" ] && return
+  local copy="$build/wine-${1}dpi"
   copy_prefix "$copy"
   WINEPREFIX="$copy" wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$1" /f >/dev/null 2>&1
   WINEPREFIX="$copy" wineserver -w
-  echo "$marker" >"$copy/.ready"
 }
 
 with_display() {

@@ -1,3 +1,7 @@
+#include <optional>
+#include <utility>
+#include <vector>
+
 #include "program/ProgramCopy.h"
 #include "support/DialogDriver.h"
 
@@ -47,7 +51,9 @@ TEST_F(SettingsDialog, ASavedConditionIsUsedByTheNextCleanup)
     EXPECT_EQ(ListTree(Work()), std::vector<std::wstring>{L"keep.txt"});
 }
 
-// Visual styles on for the programs started meanwhile: the platform's light theme.
+// Visual styles on for the programs started meanwhile: the platform's light theme. Each value
+// is put back as it was afterwards, absent ones removed: the tests after this one share the
+// prefix, and Wine writes a theme key it finds missing anew, active.
 class VisualStyles {
 public:
     VisualStyles()
@@ -57,17 +63,36 @@ public:
         Set(L"ColorName", L"Blue");
         Set(L"SizeName", L"NormalSize");
     }
-    ~VisualStyles() { RegDeleteTreeW(HKEY_CURRENT_USER, kKey); }
+    ~VisualStyles()
+    {
+        for (const auto& [name, before] : before_) {
+            if (before) {
+                Write(name, *before);
+            } else {
+                RegDeleteKeyValueW(HKEY_CURRENT_USER, kKey, name.c_str());
+            }
+        }
+    }
     VisualStyles(const VisualStyles&) = delete;
     VisualStyles& operator=(const VisualStyles&) = delete;
 
 private:
     static constexpr wchar_t kKey[] = L"Software\\Microsoft\\Windows\\CurrentVersion\\ThemeManager";
-    static void Set(const wchar_t* name, const std::wstring& value)
+    static void Write(const std::wstring& name, const std::wstring& value)
     {
-        RegSetKeyValueW(HKEY_CURRENT_USER, kKey, name, REG_SZ, value.c_str(),
+        RegSetKeyValueW(HKEY_CURRENT_USER, kKey, name.c_str(), REG_SZ, value.c_str(),
                         static_cast<DWORD>((value.size() + 1) * sizeof(wchar_t)));
     }
+    void Set(const wchar_t* name, const std::wstring& value)
+    {
+        wchar_t old[MAX_PATH]{};
+        DWORD size = sizeof(old);
+        bool had = RegGetValueW(HKEY_CURRENT_USER, kKey, name, RRF_RT_REG_SZ, nullptr, old, &size) == ERROR_SUCCESS;
+        before_.emplace_back(name, had ? std::optional<std::wstring>(old) : std::nullopt);
+        Write(name, value);
+    }
+
+    std::vector<std::pair<std::wstring, std::optional<std::wstring>>> before_;
 };
 
 // The push buttons draw their captions in blue, with visual styles on too; a disabled one as
