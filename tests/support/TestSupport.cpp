@@ -318,8 +318,10 @@ std::wstring EnvironmentBlock(const Environment& overrides)
 }
 
 // Starts exe. Under load Wine now and then refuses an image that is still being closed (by a
-// copy just made, or a process of it that has just left) with a sharing violation: that error
-// alone is tried again, for up to a second, and each retry is logged. Any other is logged once.
+// copy just made, or a process of it that has just left) with a sharing violation, and, rarely,
+// loses a new process before it has finished starting (an internal error, which CreateProcess
+// reports for a start that never completed): those two errors alone are tried again, for up to
+// a second, and each retry is logged. Any other is logged once.
 bool Launch(const std::wstring& exe, const std::wstring& arguments, PROCESS_INFORMATION& info,
             const Environment& environment = {})
 {
@@ -331,7 +333,7 @@ bool Launch(const std::wstring& exe, const std::wstring& arguments, PROCESS_INFO
                            block.empty() ? nullptr : block.data(), nullptr, &startup, &info))
             return true;
         DWORD error = GetLastError();
-        bool retry = error == ERROR_SHARING_VIOLATION && attempt < 20;
+        bool retry = (error == ERROR_SHARING_VIOLATION || error == ERROR_INTERNAL_ERROR) && attempt < 20;
         fprintf(stderr, "starting %s failed (%lu: %s)%s\n", Narrow(exe).c_str(), error,
                 Narrow(SystemErrorText(error)).c_str(), retry ? ", trying again" : "");
         if (!retry) return false;
