@@ -112,8 +112,8 @@ void TApplication::Run()
     } catch (...) {
         HandleException();
     }
-    int exitCode = 0;
-    if (!RunMessageLoop([this] { return !terminated_; }, exitCode)) terminated_ = true;
+    // A quit request ends the program as its main form's closing does.
+    if (RunMessageLoop([this] { return !terminated_; }).has_value()) terminated_ = true;
 }
 
 void TApplication::ShowModalAndRelease(std::unique_ptr<TForm> form, const std::function<void()>& prepare)

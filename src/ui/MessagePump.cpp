@@ -2,19 +2,16 @@
 
 #include "base/Exception.h"
 
-bool RunMessageLoop(const std::function<bool()>& running, int& exitCode)
+std::optional<int> RunMessageLoop(const std::function<bool()>& running)
 {
     MSG msg;
     while (running()) {
         BOOL got = GetMessageW(&msg, nullptr, 0, 0);
         if (got == -1) RaiseLastOSError(L"メッセージを受け取れません");
-        if (got == 0) {
-            exitCode = static_cast<int>(msg.wParam);
-            return false;
-        }
+        if (got == 0) return static_cast<int>(msg.wParam);
         HandleMessage(msg);
     }
-    return true;
+    return std::nullopt;
 }
 
 void HandleMessage(MSG& msg)

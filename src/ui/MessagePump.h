@@ -4,11 +4,12 @@
 #include <windows.h>
 
 #include <functional>
+#include <optional>
 
 // The one message loop, the application's and every modal show's: handles the thread's messages
-// while running() holds. A quit request ends it: false, with the code the request carries in
-// exitCode. Raises EOSError when the system cannot deliver a message.
-bool RunMessageLoop(const std::function<bool()>& running, int& exitCode);
+// while running() holds. A quit request ends it: then the code the request carries, else nothing.
+// Raises EOSError when the system cannot deliver a message.
+std::optional<int> RunMessageLoop(const std::function<bool()>& running);
 // Handles one message: the dialog keys of the active window first (Tab, Enter, Escape, access
 // keys), then the window's own procedure.
 void HandleMessage(MSG& msg);

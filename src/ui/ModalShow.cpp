@@ -30,8 +30,7 @@ void ShowModally(HWND window, const std::function<void()>& show, const std::func
         TDisabledWindows others;
         try {
             show();
-            int exitCode = 0;
-            if (!RunMessageLoop(running, exitCode)) PostQuitMessage(exitCode);
+            if (std::optional<int> quit = RunMessageLoop(running)) PostQuitMessage(*quit);
         } catch (...) {
             HandleWindowError();
         }
