@@ -70,12 +70,11 @@ public:
 
     void Run(const std::wstring& folder)
     {
-        std::wstring base = Trim(folder);
-        if (base.empty()) base = Trim(processor_.TargetFolder);
-        // A blank target has no folder: refused, so the root of the current drive is never taken.
-        if (base.empty()) return;
+        // The folder named and no other: "proj." is never read as its sibling "proj". A blank
+        // target has no folder: refused, so the root of the current drive is never taken.
+        std::wstring top = TargetFolderPath(Trim(folder).empty() ? processor_.TargetFolder : folder);
+        if (top.empty()) return;
         // Links to folders are never entered, so a subfolder resolves below its parent.
-        std::wstring top = AbsolutePath(base);
         Visit(top, context_.GuardLinks ? FinalPath(top) : std::wstring());
         // Deep trees are walked with a chain of our own instead of the call stack.
         while (!chain_.empty()) {

@@ -75,15 +75,16 @@ void ForEachLookAlike(const std::wstring& path, const std::function<void(const s
 }
 
 // Whether an open file resolves somewhere else than folderFinal\name. Where the platform's final
-// path drops the dots and blanks that end names (Wine does), a path that differs only there may
-// still be another file: the entry is itself when none of its look-alikes is the file opened.
+// path drops or shortens the dots and blanks that end names (Wine shows "work.." as "work." inside
+// a path and as "work" at its end), a path that differs only there may still be another file: the
+// entry is itself when none of its look-alikes is the file opened.
 bool LeadsElsewhere(HANDLE file, const std::wstring& folderFinal, const std::wstring& name)
 {
     if (folderFinal.empty()) return false;
     std::wstring final = FinalPathOf(file);
     std::wstring expected = JoinPath(folderFinal, name);
     if (final.empty() || SamePath(final, expected)) return false;
-    if (!SamePath(final, WithoutNameEnds(expected))) return true;
+    if (!SamePath(WithoutNameEnds(final), WithoutNameEnds(expected))) return true;
     bool elsewhere = false;
     ForEachLookAlike(expected, [&](const std::wstring& lookAlike) {
         FileHandle other(OpenEntry(lookAlike, FILE_READ_ATTRIBUTES));
@@ -100,7 +101,11 @@ bool LeadsElsewhere(HANDLE file, const std::wstring& folderFinal, const std::wst
 std::wstring FinalPath(const std::wstring& path)
 {
     FileHandle file(OpenEntry(path, FILE_READ_ATTRIBUTES));
-    return file ? FinalPathOf(file.Get()) : std::wstring();
+    std::wstring resolved = file ? FinalPathOf(file.Get()) : std::wstring();
+    // Where the platform's final path drops the dots and blanks that end names (Wine does), a
+    // path that resolves to itself keeps them: its entries' final paths do.
+    std::wstring exact = ApiPath(path);
+    return !resolved.empty() && SamePath(WithoutNameEnds(resolved), WithoutNameEnds(exact)) ? exact : resolved;
 }
 
 bool IsHiddenLink(const std::wstring& path, DWORD attributes, const std::wstring& folderFinal,

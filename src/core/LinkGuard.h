@@ -10,7 +10,8 @@
 // Whether the platform shows a link to a file as a plain file and follows it when removing.
 bool PlatformHidesFileLinks();
 
-// The path the file system resolves an existing path to, or the empty text.
+// The path the file system resolves an existing absolute path to ("\\?\..."), names exactly as
+// the path writes them where it resolves to itself; the empty text where nothing is there.
 std::wstring FinalPath(const std::wstring& path);
 
 // Whether a file entry of a folder is a link: its final path is not folderFinal (its folder's

@@ -3,8 +3,17 @@
 // file system compares names, and read as the Win32 layer reads a name.
 #include <string>
 
-// The absolute form of a path, against the current folder when it is relative.
-std::wstring AbsolutePath(const std::wstring& path);
+// The absolute path that path names, every name exactly as written: a relative path is taken
+// against the current folder (of its drive, for "C:name"), "." and ".." go, '/' reads as '\', and
+// a "\\?\" form of a drive or share path comes back in its plain form. Unlike the platform's
+// full-path call, no name loses the dots or blanks that end it: "proj." never becomes its
+// sibling "proj".
+std::wstring ExactAbsolutePath(const std::wstring& path);
+
+// The folder that a run's target text names, exactly: the text as given where that is an
+// existing folder, otherwise the text without the blanks and control characters around it (a
+// stray blank from a shortcut). Empty for a blank text.
+std::wstring TargetFolderPath(const std::wstring& text);
 
 // The form of an absolute path that the file API takes at any length ("\\?\C:\..." or
 // "\\?\UNC\server\share\...").

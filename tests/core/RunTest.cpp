@@ -43,6 +43,18 @@ protected:
     }
 
     Paths Trashed() const { return TrashedBelow(Root()); }
+    // The files below root, without the folders.
+    static Paths Files(const std::wstring& root)
+    {
+        Paths files = ListTree(root);
+        std::erase_if(files, [](const std::wstring& path) { return path.back() == L'\\'; });
+        return files;
+    }
+    static Paths Sorted(Paths paths)
+    {
+        std::sort(paths.begin(), paths.end());
+        return paths;
+    }
 
     TestSettings settings_;
     const TempDir& dir_ = settings_.Dir();
@@ -239,10 +251,8 @@ TEST_F(Run, DeepTreeIsWalkedWithoutTheCallStack)
 TEST_F(Run, TargetFormsThatNameTheSameFolder)
 {
     SKIP_WITHOUT_WINE("the recycle bin is read as the freedesktop trash");
-    wchar_t current[MAX_PATH];
-    GetCurrentDirectoryW(MAX_PATH, current);
-    SetCurrentDirectoryW(dir_.Path().c_str());
-    const std::wstring targets[] = {Root() + L"\\", L"  " + Root() + L" \t", L"t", L".\\t\\"};
+    CurrentFolderScope inside(dir_.Path());
+    const std::wstring targets[] = {Root() + L"\\", L"  " + Root() + L" \t", L"t", L".\\t\\", L"\\\\?\\" + Root()};
     for (const auto& target : targets) {
         EmptyTrash();
         MakeTree(Root(), {L"a.~x", L"keep.txt"});
@@ -251,7 +261,60 @@ TEST_F(Run, TargetFormsThatNameTheSameFolder)
         // Made absolute first, so the recycle bin knows where the file came from.
         EXPECT_EQ(Trashed(), Paths{L"a.~x"}) << Narrow(target);
     }
-    SetCurrentDirectoryW(current);
+}
+
+// A target names one folder and never its sibling: a final dot or blank is part of the name, and
+// only a text that names no folder loses the blanks around it. Each case: the matches that go.
+TEST_F(Run, TargetIsTheFolderNamedAndNeverItsSibling)
+{
+    const Paths tree = {L"proj\\p.~1",     L"proj.\\dot.~1",     L"proj \\blank.~1",
+                        L"work\\w.~1",     L"work..\\dots.~1",   L"only\\o.~1"};
+    CurrentFolderScope inside(Root());
+    const struct {
+        std::wstring target;
+        Paths gone;
+    } cases[] = {
+        {Root() + L"\\proj.", {L"proj.\\dot.~1"}},
+        {Root() + L"\\proj ", {L"proj \\blank.~1"}},
+        {Root() + L"\\work..", {L"work..\\dots.~1"}},
+        {Root() + L"\\proj", {L"proj\\p.~1"}},
+        {Root() + L"\\only ", {L"only\\o.~1"}},
+        {Root() + L"\\only.", {}},
+        {L"\\\\?\\" + Root() + L"\\proj.", {L"proj.\\dot.~1"}},
+        {L"proj.", {L"proj.\\dot.~1"}},
+        {L".\\proj.\\..\\work..\\", {L"work..\\dots.~1"}},
+    };
+    for (const auto& c : cases) {
+        MakeTree(Root(), tree);
+        Clean({L"*.~*"}, true, false, c.target);
+        Paths left;
+        for (const std::wstring& file : tree)
+            if (std::find(c.gone.begin(), c.gone.end(), file) == c.gone.end()) left.push_back(file);
+        EXPECT_EQ(Files(Root()), Sorted(left)) << Narrow(c.target);
+    }
+}
+
+// In recycle mode the shell is handed the named folder's own entries, or none: those below a
+// folder whose name it would read as its sibling's stay, and the sibling's too.
+TEST_F(Run, RecycleModeCleansTheNamedFolderOrNothing)
+{
+    SKIP_WITHOUT_WINE("the recycle bin is read as the freedesktop trash");
+    const Paths tree = {L"work\\w.~1", L"work..\\dots.~1", L"proj\\p.~1", L"proj \\blank.~1"};
+    const struct {
+        std::wstring target;
+        Paths trashed;
+    } cases[] = {
+        {L"work..", {}},
+        {L"proj ", {}},
+        {L"work", {L"work/w.~1"}},
+    };
+    for (const auto& c : cases) {
+        EmptyTrash();
+        MakeTree(Root(), tree);
+        Clean({L"*.~*"}, true, true, Root() + L"\\" + c.target);
+        EXPECT_EQ(Trashed(), c.trashed) << Narrow(c.target);
+        EXPECT_EQ(Files(Root()).size(), tree.size() - c.trashed.size()) << Narrow(c.target);
+    }
 }
 
 // Names that the Win32 layer changes (a final dot or blank goes) or reads as a device are
@@ -260,9 +323,10 @@ TEST_F(Run, TargetFormsThatNameTheSameFolder)
 TEST_F(Run, NamesEndingInADotOrABlankAndDeviceLikeNamesAreRemovedExactly)
 {
     MakeTree(Root(), {L"dot.~1.", L"space.~2 ", L"nul.~1", L"CON.~bak", L"odd.~3.\\in.~4 ", L"odd.~3.\\in.~4",
-                      L"odd.~3\\in.~4", L"keep.", L"keep", L"keep.txt"});
+                      L"odd.~3\\in.~4", L"keep.", L"keep", L"keep.txt", L"two..\\in.~5", L"two\\keep"});
     Clean({L"*.~*", L"*."}, true, false);
-    EXPECT_EQ(ListTree(Root()), (Paths{L"keep", L"keep.txt", L"odd.~3.\\", L"odd.~3\\"}));
+    EXPECT_EQ(ListTree(Root()),
+              (Paths{L"keep", L"keep.txt", L"odd.~3.\\", L"odd.~3\\", L"two..\\", L"two\\", L"two\\keep"}));
 }
 
 // In recycle mode the shell is never handed a name that it reads as another entry: a match it

@@ -121,6 +121,32 @@ TEST_F(CleanupDialogs, ChooseConditionWithoutAPickOrAListCannotRun)
     }
 }
 
+// Both dialogs clean the folder named, "proj." or "proj ", and never its sibling "proj".
+TEST_F(CleanupDialogs, EachCleansTheFolderNamedAndNeverItsSibling)
+{
+    MakeTree(Work(), {L"proj.\\dot.~1", L"proj \\blank.~1", L"proj\\keep.~1"});
+    Settings(L"*.~*");
+    auto program = ProgramCopy::Start(L" RevorErase \"" + Work() + L"\\proj.\"");
+    HWND dialog = WaitForShownWindow(kConfirmAll, program->Id());
+    ASSERT_NE(dialog, nullptr);
+    Press(dialog, L"&OK");
+    EXPECT_EQ(program->Wait(), 0);
+    EXPECT_FALSE(Exists(Work() + L"\\proj.\\dot.~1"));
+    EXPECT_TRUE(Exists(Work() + L"\\proj \\blank.~1"));
+
+    program = ProgramCopy::Start(L" others \"" + Work() + L"\\proj \"");
+    dialog = WaitForShownWindow(kChooseCondition, program->Id());
+    ASSERT_NE(dialog, nullptr);
+    for (int i = 0; i < 4; ++i) PressKeyIn(dialog, VK_TAB);
+    Pick(dialog, 0);
+    ASSERT_TRUE(WaitFor([&] { return Enabled(dialog, L"&OK"); }));
+    Press(dialog, L"&OK");
+    EXPECT_EQ(program->Wait(), 0);
+    EXPECT_FALSE(Exists(Work() + L"\\proj \\blank.~1"));
+    EXPECT_TRUE(Exists(Work() + L"\\proj\\keep.~1"));
+    ExpectSettingsUntouched();
+}
+
 // A visit to the settings dialog: what it hands over shows afterwards; no-confirmation ticked
 // there runs the confirm-all dialog at once.
 TEST_F(CleanupDialogs, ConfirmAllRunsAtOnceWhenTheSettingsDialogSwitchesConfirmationOff)

@@ -132,6 +132,38 @@ TEST_F(Cleanup, FolderArgumentForms)
     EXPECT_FALSE(Exists(dir_ / L"my work\\b.~x"));
 }
 
+// A folder named with a final dot or blank is that folder and never its sibling "proj": deleting,
+// its matches go; recycling, they stay (the shell would read their paths as the sibling's), and
+// nothing else goes in their place.
+TEST_F(Cleanup, TargetEndingInADotOrABlankIsThatFolderAlone)
+{
+    const Paths tree = {L"proj.\\target.~1", L"proj\\keep-me.~1", L"proj \\blank.~1", L"work..\\w.~1",
+                        L"work\\keep-me.~1"};
+    const struct {
+        std::wstring target;
+        bool recycle;
+        Paths gone;
+    } cases[] = {
+        {L"proj.", false, {L"proj.\\target.~1"}},
+        {L"proj ", false, {L"proj \\blank.~1"}},
+        {L"work..", false, {L"work..\\w.~1"}},
+        {L"work..", true, {}},
+        {L"proj.", true, {}},
+    };
+    for (const auto& c : cases) {
+        EmptyTrash();
+        MakeTree(Work(), tree);
+        Paths left = ListTree(Work());
+        for (const std::wstring& gone : c.gone) std::erase(left, gone);
+        Settings(L"*.~*", true, c.recycle);
+        Run(L" RevorErase \"" + Work() + L"\\" + c.target + L"\"");
+        EXPECT_EQ(ListTree(Work()), left) << Narrow(c.target) << c.recycle;
+        if (RunsUnderWine()) {
+            EXPECT_EQ(Trashed(), Paths{}) << Narrow(c.target) << c.recycle;
+        }
+    }
+}
+
 TEST_F(Cleanup, JapaneseNamesAndConditions)
 {
     SKIP_UNLESS_ANSI_HOLDS(L"*.バックアップ");

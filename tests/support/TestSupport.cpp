@@ -6,6 +6,7 @@
 #include "base/Handles.h"
 #include "base/TextConvert.h"
 #include "core/PEraseClasses.h"
+#include "core/Paths.h"
 #include "ui/Application.h"
 
 #include <tlhelp32.h>
@@ -28,37 +29,20 @@ TempDir::TempDir()
 
 TempDir::~TempDir() { RemoveTree(path_); }
 
+CurrentFolderScope::CurrentFolderScope(const std::wstring& folder)
+{
+    wchar_t current[MAX_PATH];
+    GetCurrentDirectoryW(MAX_PATH, current);
+    previous_ = current;
+    SetCurrentDirectoryW(folder.c_str());
+}
+
+CurrentFolderScope::~CurrentFolderScope() { SetCurrentDirectoryW(previous_.c_str()); }
+
 namespace {
 
-// The "\\?\" form of a path. That form takes "." and ".." segments literally, so they are
-// resolved first; a name keeps a final dot or blank, which the Win32 form would drop.
-std::wstring Long(const std::wstring& path)
-{
-    if (path.rfind(L"\\\\?\\", 0) == 0) return path;
-    std::wstring full = path;
-    std::replace(full.begin(), full.end(), L'/', L'\\');
-    bool absolute = full.size() >= 3 && full[1] == L':' && full[2] == L'\\';
-    if (!absolute) {
-        wchar_t made[32768];
-        DWORD got = GetFullPathNameW(path.c_str(), 32768, made, nullptr);
-        if (got == 0 || got >= 32768) return path;
-        full = made;
-    }
-    std::vector<std::wstring> segments;
-    for (size_t start = 0; start <= full.size();) {
-        size_t end = std::min(full.find(L'\\', start), full.size());
-        std::wstring segment = full.substr(start, end - start);
-        if (segment == L"..") {
-            if (segments.size() > 1) segments.pop_back();
-        } else if (segment != L"." && !segment.empty()) {
-            segments.push_back(segment);
-        }
-        start = end + 1;
-    }
-    std::wstring joined = full.rfind(L"\\\\", 0) == 0 ? L"\\\\?\\UNC" : L"\\\\?";
-    for (const std::wstring& segment : segments) joined += L"\\" + segment;
-    return joined;
-}
+// The "\\?\" form of a path, each name kept exactly as written.
+std::wstring Long(const std::wstring& path) { return ApiPath(ExactAbsolutePath(path)); }
 
 // Calls visit for each entry of folder, without "." and "..".
 void ForEachEntry(const std::wstring& folder, const std::function<void(const WIN32_FIND_DATAW&)>& visit)

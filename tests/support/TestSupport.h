@@ -28,6 +28,18 @@ private:
     std::wstring path_;
 };
 
+// The process's current folder set to a folder for the scope's life, and then set back.
+class CurrentFolderScope {
+public:
+    explicit CurrentFolderScope(const std::wstring& folder);
+    ~CurrentFolderScope();
+    CurrentFolderScope(const CurrentFolderScope&) = delete;
+    CurrentFolderScope& operator=(const CurrentFolderScope&) = delete;
+
+private:
+    std::wstring previous_;
+};
+
 void RemoveTree(const std::wstring& path);
 void MakeDirs(const std::wstring& path);
 void WriteBytes(const std::wstring& path, const std::string& bytes);
