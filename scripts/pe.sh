@@ -73,9 +73,16 @@ install_missing() {
       { cat "$apt_log"; exit 1; }
     rm -f "$apt_log"
   fi
-  if ! LC_ALL=C locale -a 2>/dev/null | grep -qi '^ja_JP.utf8$'; then
-    sed -i 's/^# *ja_JP.UTF-8 UTF-8/ja_JP.UTF-8 UTF-8/' /etc/locale.gen
-    grep -q '^ja_JP.UTF-8 UTF-8' /etc/locale.gen || echo 'ja_JP.UTF-8 UTF-8' >>/etc/locale.gen
+  # Japanese, the program's own; Hindi, whose Windows locale has no ANSI code page, so that Wine's
+  # is UTF-8 there (the tests of a system with "Use Unicode UTF-8 for worldwide language support").
+  local locale added=0
+  for locale in ja_JP hi_IN; do
+    LC_ALL=C locale -a 2>/dev/null | grep -qi "^$locale.utf8$" && continue
+    sed -i "s/^# *$locale.UTF-8 UTF-8/$locale.UTF-8 UTF-8/; s/^# *$locale UTF-8/$locale UTF-8/" /etc/locale.gen
+    grep -qE "^$locale(.UTF-8)? UTF-8" /etc/locale.gen || echo "$locale.UTF-8 UTF-8" >>/etc/locale.gen
+    added=1
+  done
+  if [ "$added" = 1 ]; then
     LC_ALL=C locale-gen >/dev/null
     # A shell that started before the locale existed cannot switch to it: start afresh.
     exec bash "$root/scripts/pe.sh" "${arguments[@]}"

@@ -4,6 +4,7 @@
 
 #include <string_view>
 
+#include "base/CodePage.h"
 #include "base/Exception.h"
 #include "base/GrowingBuffer.h"
 #include "base/Handles.h"
@@ -47,27 +48,6 @@ bool IsQuotePair(std::wstring_view raw, std::wstring_view stripped)
 {
     return raw.size() == stripped.size() + 2 && (raw.front() == L'"' || raw.front() == L'\'') &&
            raw.back() == raw.front() && raw.substr(1, stripped.size()) == stripped;
-}
-
-// The first character of text that the ANSI code page cannot hold, or the empty text.
-std::wstring FirstUnencodable(const std::wstring& text)
-{
-    for (size_t i = 0; i < text.size();) {
-        size_t len = (IS_HIGH_SURROGATE(text[i]) && i + 1 < text.size()) ? 2 : 1;
-        BOOL usedDefault = FALSE;
-        char bytes[8];
-        int n = WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, text.data() + i, static_cast<int>(len), bytes,
-                                    sizeof(bytes), nullptr, &usedDefault);
-        bool exact = n > 0 && !usedDefault;
-        if (exact) {
-            wchar_t back[4];
-            int m = MultiByteToWideChar(CP_ACP, MB_ERR_INVALID_CHARS, bytes, n, back, 4);
-            exact = m == static_cast<int>(len) && std::wstring_view(back, len) == std::wstring_view(text.data() + i, len);
-        }
-        if (!exact) return text.substr(i, len);
-        i += len;
-    }
-    return {};
 }
 
 }  // namespace
@@ -125,7 +105,7 @@ bool TProfileFile::StoresUnicode() const
 void TProfileFile::WriteString(const std::wstring& section, const std::wstring& key, const std::wstring& value)
 {
     if (!StoresUnicode()) {
-        std::wstring bad = FirstUnencodable(value);
+        std::wstring bad = FirstCharacterOutside(value, GetACP());
         if (!bad.empty())
             throw EIniFileException(FormatText(L"\"%s\" は設定ファイルに保存できない文字のため、%s に書き込めません",
                                                {bad, fileName_}));

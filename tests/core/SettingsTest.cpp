@@ -28,6 +28,10 @@ std::wstring NewFile(const std::wstring& conditions, const char* flags = "000")
            wchar_t(flags[2]) + L"\r\n";
 }
 
+// A condition that the system's ANSI code page cannot hold: Korean for a Japanese or an English
+// system; under UTF-8, which holds every character, a lone surrogate, which no code page holds.
+std::wstring OutsideTheCodePage() { return AnsiCodePageHolds(L"한") ? L"\xD800" : L"한"; }
+
 // Wine's writer puts one blank line before a section; Windows does not.
 std::wstring WithoutLeadingBlankLine(std::wstring text)
 {
@@ -209,16 +213,17 @@ TEST_F(Settings, ConditionOutsideTheCodePageIsRefusedNotTurnedIntoQuestionMarks)
     WriteFile(L"[Config]\r\nSearchCondition=*.old\r\n");
     std::string before = ReadBytes(File());
     TPEraseProcessor processor(File());
-    processor.SearchConditions = {L"*.~*", L"*.한글"};
+    const std::wstring outside = OutsideTheCodePage();
+    processor.SearchConditions = {L"*.~*", L"*." + outside + L"x"};
     try {
         processor.SaveSettings();
         FAIL() << "saved a condition the file cannot hold";
     } catch (const EIniFileException& e) {
-        EXPECT_EQ(Narrow(e.Message()), Narrow(L"\"한\" は設定ファイルに保存できない文字のため、" + File() +
+        EXPECT_EQ(Narrow(e.Message()), Narrow(L"\"" + outside + L"\" は設定ファイルに保存できない文字のため、" + File() +
                                               L" に書き込めません"));
     }
     EXPECT_EQ(ReadBytes(File()), before);
-    EXPECT_EQ(processor.SearchConditions, (TStringList{L"*.~*", L"*.한글"}));
+    EXPECT_EQ(processor.SearchConditions, (TStringList{L"*.~*", L"*." + outside + L"x"}));
 }
 
 // Only a file that starts with FF FE (UTF-16 LE) is a Unicode settings file to the platform; one
@@ -240,7 +245,7 @@ TEST_F(Settings, OnlyAUtf16LEFileStoresAnyCondition)
     for (const Case& c : cases) {
         WriteBytes(File(), c.head);
         TPEraseProcessor writer(File());
-        writer.SearchConditions = {L"*.한글", L"😀*"};
+        writer.SearchConditions = {L"*.한글", L"😀*", L"*." + OutsideTheCodePage()};
         if (c.stores) {
             writer.SaveSettings();
             TPEraseProcessor reader(File());

@@ -2,6 +2,7 @@
 #include <utility>
 #include <vector>
 
+#include "base/TextConvert.h"
 #include "program/ProgramCopy.h"
 #include "support/DialogDriver.h"
 
@@ -49,6 +50,34 @@ TEST_F(SettingsDialog, ASavedConditionIsUsedByTheNextCleanup)
     MakeTree(Work(), {L"a.bak", L"keep.txt", L"b.~x"});
     EXPECT_EQ(RunProcess(Exe(), L" RevorErase \"" + Work() + L"\""), 0);
     EXPECT_EQ(ListTree(Work()), std::vector<std::wstring>{L"keep.txt"});
+}
+
+// On a system whose ANSI code page is UTF-8 ("Use Unicode UTF-8 for worldwide language support")
+// any condition is saved, as UTF-8, and the next cleanup reads it back and uses it. Run under that
+// code page by its own test (Wine takes it from a locale without an ANSI code page of its own).
+TEST_F(SettingsDialog, UnderUtf8AnyConditionIsSavedAndUsedByTheNextCleanup)
+{
+    if (GetACP() != CP_UTF8) GTEST_SKIP() << "the system's ANSI code page is " << GetACP() << ", not UTF-8";
+    {
+        StartedProcess program(Exe(), L"");
+        HWND dialog = WaitForShownWindow(kSettingsDialog, program.Id());
+        ASSERT_NE(dialog, nullptr);
+        {
+            BoxWatcher watcher({{L"ファイル名の検索条件を入力してください。", L"OK", L"*.한글😀"}}, program.Id());
+            Press(dialog, L"追加(&A)");
+            ASSERT_TRUE(watcher.Seen().found);
+        }
+        Press(dialog, L"確認せずにポフッと削除する(慣れた人向け)");
+        Press(dialog, L"保存(&S)");
+        // A refused save would keep the dialog open behind its error box.
+        EXPECT_EQ(program.Wait(std::chrono::seconds(10)), 0);
+    }
+    std::string saved = ReadBytes(SettingsFile());
+    EXPECT_NE(saved.find(ToUtf8(L"SearchCondition=*.~*;.#*.*;*.한글😀\r\n")), std::string::npos) << saved;
+
+    MakeTree(Work(), {L"a.한글😀", L"keep.한글", L"b.~x"});
+    EXPECT_EQ(RunProcess(Exe(), L" RevorErase \"" + Work() + L"\""), 0);
+    EXPECT_EQ(ListTree(Work()), std::vector<std::wstring>{L"keep.한글"});
 }
 
 // Visual styles on for the programs started meanwhile: the platform's light theme. Each value

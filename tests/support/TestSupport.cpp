@@ -343,10 +343,10 @@ int RunProcess(const std::wstring& exe, const std::wstring& arguments, std::chro
     return static_cast<int>(code);
 }
 
-StartedProcess::StartedProcess(const std::wstring& exe, const std::wstring& arguments)
+StartedProcess::StartedProcess(const std::wstring& exe, const std::wstring& arguments, const Environment& environment)
 {
     PROCESS_INFORMATION info{};
-    if (!Launch(exe, arguments, info)) return;
+    if (!Launch(exe, arguments, info, environment)) return;
     CloseHandle(info.hThread);
     process_ = info.hProcess;
     id_ = info.dwProcessId;
@@ -425,11 +425,8 @@ std::wstring FromAnsiBytes(const std::string& bytes)
 
 bool AnsiCodePageHolds(const std::wstring& text)
 {
-    BOOL lost = FALSE;
-    std::string bytes(text.size() * 2 + 1, '\0');
-    int size = WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, text.data(), static_cast<int>(text.size()),
-                                   bytes.data(), static_cast<int>(bytes.size()), nullptr, &lost);
-    return !lost && (size > 0 || text.empty());
+    // Asked as every code page takes it, UTF-8 included: the bytes read back as the text.
+    return FromAnsiBytes(AnsiBytes(text)) == text;
 }
 
 void PrintTo(const TBounds& bounds, std::ostream* out)

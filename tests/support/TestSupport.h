@@ -65,7 +65,7 @@ int RunProcess(const std::wstring& exe, const std::wstring& arguments,
 // has not ended by itself.
 class StartedProcess {
 public:
-    StartedProcess(const std::wstring& exe, const std::wstring& arguments);
+    StartedProcess(const std::wstring& exe, const std::wstring& arguments, const Environment& environment = {});
     ~StartedProcess();
     StartedProcess(const StartedProcess&) = delete;
     StartedProcess& operator=(const StartedProcess&) = delete;
