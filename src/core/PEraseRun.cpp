@@ -16,6 +16,9 @@ void TPEraseProcessor::Execute(const std::wstring& folder)
         // A close request to the progress window (as to every window of the program) leaves it
         // in place: the run goes on to its end.
         TCloseLock running(WaitForm());
+        // Nor may the end of the session cut it short: logoff, shutdown and an installer's
+        // Restart Manager are asked to wait, with this reason.
+        TSessionEndBlock session(Application(), L"ファイルを削除しています。終わるまでお待ちください。");
         EraseFolder(folder);
     } catch (...) {
         WaitForm().HideWait();

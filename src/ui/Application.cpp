@@ -41,6 +41,13 @@ protected:
             // that would take every form with it and leave the loop waiting for ever.
             application_.CloseRequested();
             return 0;
+        case WM_QUERYENDSESSION:
+            return application_.SessionEndBlockReason().empty();
+        case WM_ENDSESSION:
+            // The session ends, or Restart Manager closes the program (ENDSESSION_CLOSEAPP): as
+            // the user's close would, so nothing is saved that the user did not save.
+            if (wParam) application_.CloseRequested();
+            return 0;
         default:
             return TWindow::WndProc(msg, wParam, lParam);
         }
@@ -177,6 +184,21 @@ void TApplication::DestroyReleased(TForm* form)
 void TApplication::CloseRequested()
 {
     if (mainForm_) mainForm_->Close();
+}
+
+TSessionEndBlock::TSessionEndBlock(TApplication& application, std::wstring reason) : application_(application)
+{
+    application_.sessionEndBlockReason_ = std::move(reason);
+    // Shown with the application window's title and icon; where the platform keeps no reasons
+    // (Wine), the answer alone asks the session to wait.
+    if (HWND window = application_.Handle())
+        ShutdownBlockReasonCreate(window, application_.sessionEndBlockReason_.c_str());
+}
+
+TSessionEndBlock::~TSessionEndBlock()
+{
+    if (HWND window = application_.Handle()) ShutdownBlockReasonDestroy(window);
+    application_.sessionEndBlockReason_.clear();
 }
 
 HICON TApplication::Icon() const

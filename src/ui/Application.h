@@ -65,8 +65,12 @@ public:
     // Destroys every owned form and the application window.
     void DestroyForms();
 
+    // The reason the session is asked to wait, or the empty text (see TSessionEndBlock).
+    const std::wstring& SessionEndBlockReason() const { return sessionEndBlockReason_; }
+
 private:
     friend class TApplicationWindow;
+    friend class TSessionEndBlock;
     void DestroyReleased(TForm* form);
     // A request to close the application window, which stands for the program.
     void CloseRequested();
@@ -77,6 +81,22 @@ private:
     std::vector<std::unique_ptr<TForm>> forms_;
     TForm* mainForm_ = nullptr;
     bool terminated_ = false;
+    std::wstring sessionEndBlockReason_;
+};
+
+// While it lives, a request to end the session (logoff, shutdown, an installer's Restart Manager)
+// is answered "not now", and Windows names the reason on its shutdown screen: for work that must
+// not be cut short. Outside one the session may end, and the program closes as the user's close
+// would.
+class TSessionEndBlock {
+public:
+    TSessionEndBlock(TApplication& application, std::wstring reason);
+    ~TSessionEndBlock();
+    TSessionEndBlock(const TSessionEndBlock&) = delete;
+    TSessionEndBlock& operator=(const TSessionEndBlock&) = delete;
+
+private:
+    TApplication& application_;
 };
 
 TApplication& Application();

@@ -7,6 +7,7 @@
 #include <atomic>
 #include <set>
 #include <thread>
+#include <tuple>
 
 #include "base/Exception.h"
 #include "base/Handles.h"
@@ -514,11 +515,11 @@ TEST_F(Run, DeepestFoldersFirstThenConditionByCondition)
 
 // Another thread sends the UI thread one message after another while a run works. The UI thread
 // takes a sent message only where it lets messages through; each time it notes how many of the
-// folders' matches are gone by then.
+// folders' matches are gone by then, and hands that to look.
 class PumpProbe : public TForm {
 public:
-    explicit PumpProbe(std::vector<std::wstring> matches)
-        : TForm({L"probe", TFormBorder::None, false, 1, 1}), matches_(std::move(matches))
+    explicit PumpProbe(std::vector<std::wstring> matches, std::function<void(int gone)> look = {})
+        : TForm({L"probe", TFormBorder::None, false, 1, 1}), matches_(std::move(matches)), look_(std::move(look))
     {
         sender_.Reset(CreateThread(nullptr, 0, &PumpProbe::Send, this, 0, nullptr));
     }
@@ -544,12 +545,14 @@ protected:
         int gone = 0;
         for (const std::wstring& match : matches_) gone += Exists(match) ? 0 : 1;
         gone_.insert(gone);
+        if (look_) look_(gone);
         return 0;
     }
 
 private:
     static constexpr UINT kProbe = WM_APP + 30;
     std::vector<std::wstring> matches_;
+    std::function<void(int gone)> look_;
     static DWORD WINAPI Send(void* self)
     {
         auto& probe = *static_cast<PumpProbe*>(self);
@@ -575,6 +578,39 @@ TEST_F(Run, MessagesAreHandledFolderByFolder)
     // Between the first folder and the last, the run let messages through many times.
     int during = static_cast<int>(std::count_if(gone.begin(), gone.end(), [](int n) { return n > 0 && n < kFolders; }));
     EXPECT_GE(during, kFolders / 4) << ::testing::PrintToString(gone);
+    EXPECT_EQ(ListTree(Root()).size(), static_cast<size_t>(kFolders));
+}
+
+// While a run works, the end of the session waits: logoff, shutdown and Restart Manager are
+// answered "not now", with the reason Windows shows; before and after the run, the session may
+// end.
+TEST_F(Run, TheSessionIsAskedToWaitWhileARunWorks)
+{
+    constexpr int kFolders = 20;
+    Paths matches;
+    for (int i = 0; i < kFolders; ++i) {
+        MakeTree(Root(), {L"d" + std::to_wstring(i) + L"\\x.~tmp"});
+        matches.push_back(Root() + L"\\d" + std::to_wstring(i) + L"\\x.~tmp");
+    }
+    HWND application = Application().Handle();
+    // The answers to a shutdown, to Restart Manager and to a logoff, and the reason given.
+    using Answers = std::tuple<LRESULT, LRESULT, LRESULT, std::wstring>;
+    auto ask = [&] {
+        return Answers{SendMessageW(application, WM_QUERYENDSESSION, 0, 0),
+                       SendMessageW(application, WM_QUERYENDSESSION, 0, ENDSESSION_CLOSEAPP),
+                       SendMessageW(application, WM_QUERYENDSESSION, 0, static_cast<LPARAM>(ENDSESSION_LOGOFF)),
+                       Application().SessionEndBlockReason()};
+    };
+    const Answers mayEnd{TRUE, TRUE, TRUE, L""};
+    EXPECT_EQ(ask(), mayEnd);
+    std::set<Answers> during;
+    PumpProbe probe(matches, [&](int gone) {
+        if (gone > 0 && gone < kFolders) during.insert(ask());
+    });
+    Clean({L"*.~*"}, true, false);
+    probe.Finish();
+    EXPECT_EQ(during, (std::set<Answers>{{FALSE, FALSE, FALSE, L"ファイルを削除しています。終わるまでお待ちください。"}}));
+    EXPECT_EQ(ask(), mayEnd);
     EXPECT_EQ(ListTree(Root()).size(), static_cast<size_t>(kFolders));
 }
 
