@@ -2,6 +2,7 @@
 // the message loop for as long as the chosen main window is open.
 #include <windows.h>
 
+#include "base/Exception.h"
 #include "core/CommandLine.h"
 #include "program/ProgramCourse.h"
 #include "program/ProgramLifetime.h"
@@ -27,13 +28,22 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int)
     // program imports only DLLs the system always takes from there; the others (version,
     // uxtheme) are delay-loaded, and so load under this rule.
     SetDefaultDllDirectories(LOAD_LIBRARY_SEARCH_SYSTEM32);
-    TProgramLifetime lifetime;
-    Application().SetTitle(kTitle);
     try {
-        ChooseCourse(Arguments());
+        TProgramLifetime lifetime;
+        Application().SetTitle(kTitle);
+        try {
+            ChooseCourse(Arguments());
+        } catch (...) {
+            Application().HandleException();
+            return kExitFailed;
+        }
         Application().Run();
+        return kExitDone;
+    } catch (const std::exception& e) {
+        // The start itself failed (no window could be made, say): no window of ours can say so.
+        SayWithSystemBox(ExceptionDisplayText(ExceptionText(e)), kTitle);
     } catch (...) {
-        Application().HandleException();
+        SayWithSystemBox(ExceptionDisplayText(L"不明なエラーが発生しました"), kTitle);
     }
-    return 0;
+    return kExitFailed;
 }

@@ -8,11 +8,17 @@ Exception::Exception(std::wstring message, int helpContext)
     : message_(std::move(message)), helpContext_(helpContext), utf8_(ToUtf8(message_)) {}
 
 EOSError::EOSError(const std::wstring& what, unsigned long code)
-    : Exception(what + L" (" + SystemErrorText(code) + L")"), code_(code)
+    : Exception(code == ERROR_SUCCESS ? what : what + L" (" + SystemErrorText(code) + L")"), code_(code)
 {
 }
 
-void RaiseLastOSError(const std::wstring& what) { throw EOSError(what, GetLastError()); }
+void RaiseLastOSError(const wchar_t* what)
+{
+    DWORD code = GetLastError();
+    throw EOSError(what, code);
+}
+
+void RaiseOSError(unsigned long code, const std::wstring& what) { throw EOSError(what, code); }
 
 std::wstring SystemErrorText(unsigned long code)
 {

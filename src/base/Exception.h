@@ -49,7 +49,8 @@ public:
     std::wstring ClassName() const override { return L"EIniFileException"; }
 };
 
-// A system call that failed: what was being done, and the system's text for its error code.
+// A system call that failed: what was being done, and the system's text for its error code (none
+// for a call that failed without one).
 class EOSError : public Exception {
 public:
     EOSError(const std::wstring& what, unsigned long code);
@@ -60,8 +61,11 @@ private:
     unsigned long code_;
 };
 
-// Raises EOSError for what with the calling thread's last error code.
-[[noreturn]] void RaiseLastOSError(const std::wstring& what);
+// Raises EOSError for what with the calling thread's last error code, read before anything else
+// runs. A message built from parts allocates first, which may change the code: read it with
+// GetLastError right after the failed call and raise with RaiseOSError instead.
+[[noreturn]] void RaiseLastOSError(const wchar_t* what);
+[[noreturn]] void RaiseOSError(unsigned long code, const std::wstring& what);
 
 // The system's text for an error code, in one line, without a closing full stop.
 std::wstring SystemErrorText(unsigned long code);

@@ -8,6 +8,11 @@
 
 #include "core/PEraseClasses.h"
 
+// How the program ends, for whoever started it.
+constexpr int kExitDone = 0;
+// It could not start, or its course failed with an error (which it showed).
+constexpr int kExitFailed = 2;
+
 // processor: where the processor comes from, asked only by a course that needs it (the first
 // asking reads the settings file); the process's own by default.
 void ChooseCourse(const std::vector<std::wstring>& arguments,

@@ -24,10 +24,18 @@ TProgramLifetime::TProgramLifetime()
 {
     InitializeVarnelException();
     comStarted_ = StartApartment();
-    Application().Initialize();
+    try {
+        Application().Initialize();
+    } catch (...) {
+        // A start that fails half-way is undone like a whole one.
+        ShutDown();
+        throw;
+    }
 }
 
-TProgramLifetime::~TProgramLifetime()
+TProgramLifetime::~TProgramLifetime() { ShutDown(); }
+
+void TProgramLifetime::ShutDown()
 {
     FinalizeEraseProcessor();
     FinalizeWaitForm();

@@ -3,7 +3,7 @@
 // message provider, the user-interface thread's COM apartment, then the application object.
 // Shutdown, in reverse: the program's single instances (the processor, the progress window), the
 // application object, the apartment, then the company library's globals. The entry, the test
-// programs and the screens tool each hold one.
+// programs and the screens tool each hold one. A start-up that fails raises, its part done undone.
 class TProgramLifetime {
 public:
     TProgramLifetime();
@@ -12,5 +12,7 @@ public:
     TProgramLifetime& operator=(const TProgramLifetime&) = delete;
 
 private:
+    void ShutDown();
+
     bool comStarted_;
 };

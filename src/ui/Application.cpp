@@ -223,12 +223,27 @@ void TApplication::HandleException() noexcept
         try {
             throw;
         } catch (const std::exception& e) {
-            ShowException(e);
+            ShowOrSay(e);
         } catch (...) {
-            ShowException(Exception(L"不明なエラーが発生しました"));
+            ShowOrSay(Exception(L"不明なエラーが発生しました"));
         }
     } catch (...) {
     }
+}
+
+void TApplication::ShowOrSay(const std::exception& e)
+{
+    try {
+        ShowException(e);
+    } catch (...) {
+        // Where no window of ours can be made, the system's own box says it.
+        SayWithSystemBox(ExceptionDisplayText(ExceptionText(e)), title_);
+    }
+}
+
+void SayWithSystemBox(const std::wstring& text, const std::wstring& caption) noexcept
+{
+    MessageBoxW(nullptr, text.c_str(), caption.c_str(), MB_OK | MB_ICONERROR | MB_TASKMODAL | MB_SETFOREGROUND);
 }
 
 void TApplication::DestroyForms()

@@ -72,6 +72,8 @@ private:
     friend class TApplicationWindow;
     friend class TSessionEndBlock;
     void DestroyReleased(TForm* form);
+    // The exception display, or the system's box where that cannot be shown.
+    void ShowOrSay(const std::exception& e);
     // A request to close the application window, which stands for the program.
     void CloseRequested();
 
@@ -106,3 +108,6 @@ void FinalizeApplication();
 // The message text of the default exception display: a full stop is added unless the text
 // already ends in a character not above '.'.
 std::wstring ExceptionDisplayText(const std::wstring& message);
+
+// An error in the system's own message box, for where no window of ours can show it.
+void SayWithSystemBox(const std::wstring& text, const std::wstring& caption) noexcept;

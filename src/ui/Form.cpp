@@ -146,11 +146,15 @@ void TForm::LayOut()
 HWND TForm::AddControl(const TControlArgs& args)
 {
     TBounds at = ScaleToDpi(args.Place, dpi_);
+    SetLastError(ERROR_SUCCESS);
     // Siblings never paint over each other where they touch.
     HWND child = CreateWindowExW(args.ExStyle, args.ClassName, args.Text.c_str(), args.Style | WS_CHILD | WS_CLIPSIBLINGS,
                                  at.Left, at.Top, at.Width, at.Height, args.Parent ? args.Parent : Handle(), nullptr,
                                  GetModuleHandleW(nullptr), nullptr);
-    if (!child) RaiseLastOSError(L"コントロール " + std::wstring(args.ClassName) + L" を作成できません");
+    if (!child) {
+        DWORD error = GetLastError();
+        RaiseOSError(error, L"コントロール " + std::wstring(args.ClassName) + L" を作成できません");
+    }
     Place(child, args.Place, args.Anchors);
     return child;
 }

@@ -41,8 +41,10 @@ void RegisterOnce(const TWindowClass& windowClass, WNDPROC procedure)
     wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
     wc.hbrBackground = windowClass.Background;
     wc.lpszClassName = windowClass.Name;
-    if (!RegisterClassExW(&wc) && GetLastError() != ERROR_CLASS_ALREADY_EXISTS)
-        RaiseLastOSError(L"ウィンドウクラス " + std::wstring(windowClass.Name) + L" を登録できません");
+    if (RegisterClassExW(&wc)) return;
+    DWORD error = GetLastError();
+    if (error != ERROR_CLASS_ALREADY_EXISTS)
+        RaiseOSError(error, L"ウィンドウクラス " + std::wstring(windowClass.Name) + L" を登録できません");
 }
 
 }  // namespace
@@ -51,9 +53,14 @@ void TWindow::CreateHandle(const TWindowArgs& args)
 {
     RegisterOnce(*args.Class, &TWindow::Dispatch);
     const TBounds& at = args.Bounds;
+    // Cleared first: a creation can fail without a code of its own (Wine does when it reaches no
+    // display), and the class probe above may have left "class does not exist" behind.
+    SetLastError(ERROR_SUCCESS);
     CreateWindowExW(args.ExStyle, args.Class->Name, args.Caption.c_str(), args.Style, at.Left, at.Top, at.Width,
                     at.Height, args.Parent, nullptr, GetModuleHandleW(nullptr), this);
-    if (!handle_) RaiseLastOSError(L"ウィンドウ " + std::wstring(args.Class->Name) + L" を作成できません");
+    if (handle_) return;
+    DWORD error = GetLastError();
+    RaiseOSError(error, L"ウィンドウ " + std::wstring(args.Class->Name) + L" を作成できません");
 }
 
 void TWindow::DestroyHandle()

@@ -114,6 +114,30 @@ TEST_F(App, OnExceptionReplacesTheDefaultBox)
     EXPECT_EQ(Narrow(caught), Narrow(L"ハンドラで失敗しました"));
 }
 
+// Where the display itself cannot be shown (no window of ours can be made: a start that failed
+// there), the system's own box says the error, under the title and with the error icon.
+TEST_F(App, AnErrorTheDisplayCannotShowIsSaidInTheSystemsBox)
+{
+    Application().OnException = [](const std::exception&) { throw Exception(L"表示できません"); };
+    ProbeForm form;
+    std::wstring boxClass;
+    std::wstring text;
+    BoxAnswer answer{kTitle, L"OK"};
+    answer.before = [&](HWND box) {
+        boxClass.resize(16);
+        boxClass.resize(static_cast<size_t>(GetClassNameW(box, boxClass.data(), 16)));
+        // The system box's text stands in its control 0xFFFF.
+        text = WindowText(GetDlgItem(box, 0xFFFF));
+    };
+    BoxWatcher watcher({answer});
+    SendMessageW(form.Handle(), kThrow, 0, 0);
+    const SeenBox& seen = watcher.Seen();
+    ASSERT_TRUE(seen.found);
+    EXPECT_EQ(Narrow(boxClass), "#32770");
+    EXPECT_EQ(Narrow(text), Narrow(L"ハンドラで失敗しました."));
+    EXPECT_EQ(seen.icon, TIconKind::Error);
+}
+
 TEST_F(App, RunReturnsAtOnceWithoutAMainForm)
 {
     EXPECT_EQ(Application().MainForm(), nullptr);
