@@ -6,6 +6,7 @@
 #include "ui/Icons.h"
 #include "ui/MessageBox.h"
 #include "ui/MessagePump.h"
+#include "ui/Monitors.h"
 #include "ui/Window.h"
 
 namespace {
@@ -88,6 +89,8 @@ TApplication::~TApplication() { DestroyForms(); }
 void TApplication::Initialize()
 {
     if (window_) return;
+    // Asked now, while the window in front is still the one the program was started from.
+    StartMonitor();
     window_ = std::make_unique<TApplicationWindow>(*this, title_, Icon());
     SetTopLevelOwner(window_->Handle());
 }

@@ -49,9 +49,12 @@ void MoveTo(HWND child, TBounds bounds)
 TForm::TForm(const TFormStyle& style)
     : style_(style), fonts_(std::make_unique<TProgramFonts>(96)), layout_({style.ClientWidth, style.ClientHeight})
 {
-    CreateHandle({&kFormClass, style_.Caption, StyleFor(style_), ExStyleFor(style_),
-                  style_.Owner ? style_.Owner : TopLevelOwner()});
-    dpi_ = WindowDpi(Handle());
+    HWND owner = style_.Owner ? style_.Owner : TopLevelOwner();
+    // Made on the monitor it will open on, and laid out at that monitor's DPI from the start.
+    monitor_ = MonitorFor(owner);
+    const RECT& work = monitor_.WorkArea;
+    CreateHandle({&kFormClass, style_.Caption, StyleFor(style_), ExStyleFor(style_), owner, {work.left, work.top, 0, 0}});
+    dpi_ = monitor_.Dpi;
     if (dpi_ != fonts_->Dpi) fonts_ = std::make_unique<TProgramFonts>(dpi_);
     SizeFor({style_.ClientWidth, style_.ClientHeight});
     // Dialog boxes carry no icon in their title bar.
@@ -234,13 +237,20 @@ void TForm::UpdateButtonLookLater() { PostMessageW(Handle(), UpdateButtonLookMes
 
 void TForm::CenterOnScreen()
 {
+    // Where the user works now: the owner or the active window may have gone to another monitor
+    // since the form was made, and then it is laid out anew for that one's DPI.
+    TMonitor monitor = MonitorFor(GetWindow(Handle(), GW_OWNER), Handle());
     RECT frame{};
     GetWindowRect(Handle(), &frame);
-    int width = frame.right - frame.left;
-    int height = frame.bottom - frame.top;
-    int x = (GetSystemMetrics(SM_CXSCREEN) - width) / 2;
-    int y = (GetSystemMetrics(SM_CYSCREEN) - height) / 2;
-    SetWindowPos(Handle(), nullptr, x, y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    if (!(monitor == monitor_) && monitor.Dpi != dpi_) {
+        SIZE client96 = ClientSize96();
+        ChangeDpi(monitor.Dpi, frame);
+        SizeFor(client96);
+        GetWindowRect(Handle(), &frame);
+    }
+    monitor_ = monitor;
+    POINT at = CentredIn(monitor.WorkArea, {frame.right - frame.left, frame.bottom - frame.top});
+    SetWindowPos(Handle(), nullptr, at.x, at.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void TForm::Show()

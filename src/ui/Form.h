@@ -1,6 +1,7 @@
 #pragma once
 // A top-level window of the program. Layouts are given in 96-DPI pixels and scaled by the
-// window's DPI; every form uses the program's font and is centred on the screen when shown.
+// window's DPI; every form uses the program's font and is centred on the screen the user works
+// on when first shown (see Monitors).
 // What it builds on, each in a file of its own: where its children go (ChildLayout), its
 // dialog keys (DialogKeys) and its modal show (ModalShow).
 #include <windows.h>
@@ -16,6 +17,7 @@
 #include "ui/Control.h"
 #include "ui/DialogKeys.h"
 #include "ui/Layout.h"
+#include "ui/Monitors.h"
 #include "ui/ProgramFont.h"
 #include "ui/Window.h"
 
@@ -132,6 +134,7 @@ private:
     IconHandle bigIcon_;
     IconHandle smallIcon_;
     bool centred_ = false;
+    TMonitor monitor_;  // the one it was laid out for
     bool modal_ = false;
     int closeLocks_ = 0;
     friend class TCloseLock;

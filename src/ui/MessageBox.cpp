@@ -6,6 +6,7 @@
 #include "ui/BoxParts.h"
 #include "ui/Icons.h"
 #include "ui/Image.h"
+#include "ui/Monitors.h"
 #include "ui/TextMeasure.h"
 
 namespace {
@@ -16,12 +17,13 @@ constexpr int kTextLeft = kMessageMargin + kIconSize + kMessageMargin;
 // Rounding at other DPIs may widen a line by a pixel or two; the text's box allows for it.
 constexpr int kTextSlack = 2;
 
-// The widest line the box gives its text: half the work area, as wide boxes read badly.
+// The widest line the box gives its text: half the work area of the monitor it opens on, as wide
+// boxes read badly.
 int MaxTextWidth()
 {
-    RECT work{};
-    SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
-    int width96 = MulDiv(work.right - work.left, 96, static_cast<int>(GetDpiForSystem()));
+    TMonitor monitor = MonitorFor(GetActiveWindow());
+    const RECT& work = monitor.WorkArea;
+    int width96 = MulDiv(work.right - work.left, 96, static_cast<int>(monitor.Dpi));
     return std::max(120, width96 / 2 - kTextLeft - kMessageMargin);
 }
 

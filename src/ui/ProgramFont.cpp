@@ -2,12 +2,6 @@
 
 #include "ui/Layout.h"
 
-UINT WindowDpi(HWND window)
-{
-    UINT dpi = window ? GetDpiForWindow(window) : 0;
-    return dpi ? dpi : 96;
-}
-
 HFONT CreateProgramFont(UINT dpi, bool bold)
 {
     return CreateFontW(-ScaleToDpi(12, dpi), 0, 0, 0, bold ? FW_BOLD : FW_NORMAL, FALSE, FALSE, FALSE,

@@ -5,9 +5,6 @@
 
 #include "base/Handles.h"
 
-// The DPI a window is drawn at (96 before it exists).
-UINT WindowDpi(HWND window);
-
 // The program's font at a DPI.
 HFONT CreateProgramFont(UINT dpi, bool bold = false);
 
