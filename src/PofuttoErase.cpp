@@ -38,7 +38,7 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int)
             return kExitFailed;
         }
         Application().Run();
-        return kExitDone;
+        return CourseExitCode();
     } catch (const std::exception& e) {
         // The start itself failed (no window could be made, say): no window of ours can say so.
         SayWithSystemBox(ExceptionDisplayText(ExceptionText(e)), kTitle);

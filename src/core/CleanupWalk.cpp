@@ -23,6 +23,7 @@ struct TMatch {
     DWORD attributes;
     bool folderLink;
     bool gone = false;
+    bool refused = false;  // a removal it was handed left it in place
 };
 
 // One folder on the chain of visits: its subfolders still to visit and its own matches, which
@@ -68,12 +69,13 @@ public:
     {
     }
 
-    void Run(const std::wstring& folder)
+    // How many matches the run left in place; see WalkAndClean.
+    size_t Run(const std::wstring& folder)
     {
         // The folder named and no other: "proj." is never read as its sibling "proj". A blank
         // target has no folder: refused, so the root of the current drive is never taken.
         std::wstring top = TargetFolderPath(Trim(folder).empty() ? processor_.TargetFolder : folder);
-        if (top.empty()) return;
+        if (top.empty()) return 0;
         // Links to folders are never entered, so a subfolder resolves below its parent.
         Visit(top, context_.GuardLinks ? FinalPath(top) : std::wstring());
         // Deep trees are walked with a chain of our own instead of the call stack.
@@ -89,6 +91,7 @@ public:
             RemoveMatches(current);
             chain_.pop_back();
         }
+        return left_;
     }
 
 private:
@@ -149,20 +152,26 @@ private:
             if (match.gone || match.folderLink) continue;
             pump_.WhenDue();
             TMatchedEntry entry{visit.prefix + match.name, match.name, match.attributes, visit.final};
-            match.gone = processor_.UseRecycleBox ? context_.Remover.Recycle(entry) : context_.Remover.Delete(entry);
+            bool recycle = processor_.UseRecycleBox;
+            match.gone = recycle ? context_.Remover.Recycle(entry) : context_.Remover.Delete(entry);
+            // Deleting outright leaves a matching folder in place, as it is meant to.
+            bool folder = match.attributes & FILE_ATTRIBUTE_DIRECTORY;
+            match.refused = match.refused || (!match.gone && (recycle || !folder));
         }
+        for (const TMatch& match : visit.matches) left_ += match.refused && !match.gone ? 1 : 0;
     }
 
     const TPEraseProcessor& processor_;
     const TWalkContext& context_;
     TTimedPump pump_;
     std::vector<TVisit> chain_;
+    size_t left_ = 0;
     std::wstring folded_;  // each name in the matcher's case folding, in one reused buffer
 };
 
 }  // namespace
 
-void WalkAndClean(const TPEraseProcessor& processor, const std::wstring& folder, const TWalkContext& context)
+size_t WalkAndClean(const TPEraseProcessor& processor, const std::wstring& folder, const TWalkContext& context)
 {
-    TCleanupWalk(processor, context).Run(folder);
+    return TCleanupWalk(processor, context).Run(folder);
 }

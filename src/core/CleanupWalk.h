@@ -22,4 +22,7 @@ struct TWalkContext {
 // One run from folder (the processor's TargetFolder when folder is blank) with the processor's
 // conditions and options, each read when a visit needs it. A blank target cleans nothing. Raises
 // EListError for a selected condition beyond the list; what was removed until then stays removed.
-void WalkAndClean(const TPEraseProcessor& processor, const std::wstring& folder, const TWalkContext& context);
+// Returns how many matches stayed because their removal was refused (in use, read-only, refused
+// by the recycle bin, a link the guard keeps); a matching folder that deleting outright leaves in
+// place, and a link to a folder, which is never handed to a removal, do not count.
+size_t WalkAndClean(const TPEraseProcessor& processor, const std::wstring& folder, const TWalkContext& context);

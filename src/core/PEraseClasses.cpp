@@ -93,4 +93,6 @@ TPEraseProcessor& EraseProcessor()
     return *gEraseProcessor;
 }
 
+TPEraseProcessor* ExistingEraseProcessor() { return gEraseProcessor.get(); }
+
 void FinalizeEraseProcessor() { gEraseProcessor.reset(); }

@@ -1,6 +1,7 @@
 #pragma once
 // The cleanup processor: the conditions, the stored options, the choices for the coming run,
 // and the run itself. The process has one, reached through EraseProcessor().
+#include <cstddef>
 #include <string>
 
 #include "core/ListText.h"
@@ -38,10 +39,14 @@ public:
     std::wstring SettingsFileName;
     bool UseRecycleBox = false;
     bool NoInquiryBox = false;
+    // How many matches the last run left in place because their removal was refused.
+    size_t MatchesLeft = 0;
 };
 
 // The process's processor, constructed (and so the settings read) on the first call.
 TPEraseProcessor& EraseProcessor();
+// The process's processor where one has been made, else null: reads no settings file.
+TPEraseProcessor* ExistingEraseProcessor();
 // Frees the processor at program end; nothing is saved.
 void FinalizeEraseProcessor();
 

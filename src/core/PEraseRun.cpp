@@ -31,5 +31,5 @@ void TPEraseProcessor::EraseFolder(const std::wstring& folder)
 {
     bool guardLinks = PlatformHidesFileLinks();
     TPlatformRemover remover(guardLinks, Application().Handle());
-    WalkAndClean(*this, folder, {[] { Application().ProcessMessages(); }, guardLinks, remover});
+    MatchesLeft = WalkAndClean(*this, folder, {[] { Application().ProcessMessages(); }, guardLinks, remover});
 }

@@ -12,6 +12,12 @@ constexpr wchar_t kChooseConditionKeyword[] = L"others";
 
 }  // namespace
 
+int CourseExitCode()
+{
+    const TPEraseProcessor* processor = ExistingEraseProcessor();
+    return processor && processor->MatchesLeft > 0 ? kExitMatchesLeft : kExitDone;
+}
+
 void ChooseCourse(const std::vector<std::wstring>& arguments, const std::function<TPEraseProcessor&()>& processor)
 {
     if (arguments.size() < 2) {

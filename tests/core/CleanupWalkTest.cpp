@@ -93,6 +93,34 @@ TEST_F(Walk, TriesAnEntryAgainForEveryLaterConditionThatMatchesIt)
     }
 }
 
+// The walk tells how many matches stayed because their removal was refused; a matching folder
+// that deleting outright leaves in place is meant to stay, and does not count.
+TEST_F(Walk, CountsTheMatchesThatStay)
+{
+    MakeTree(Root(), {L"a.~x", L"held.~x", L"old.~dir\\", L"keep.txt"});
+    TPEraseProcessor& processor = Processor();
+    processor.SearchConditions = {L"*.~*"};
+    const struct {
+        bool recycle;
+        Paths staying;
+        size_t left;
+    } cases[] = {
+        {false, {}, 0},
+        {false, {L"held.~x"}, 1},
+        {false, {L"held.~x", L"old.~dir"}, 1},
+        {true, {}, 0},
+        {true, {L"held.~x", L"old.~dir"}, 2},
+    };
+    for (const auto& c : cases) {
+        processor.UseRecycleBox = c.recycle;
+        // The folder refuses to be deleted, as the platform's file deletion does.
+        Paths staying = c.staying;
+        if (!c.recycle) staying.push_back(L"old.~dir");
+        TRecordingRemover remover(staying);
+        EXPECT_EQ(WalkAndClean(processor, L"", {nullptr, false, remover}), c.left) << c.recycle << c.staying.size();
+    }
+}
+
 // As the walk runs on Windows, where no link to a file is hidden and the guard is off: the check
 // of folder links alone keeps it out of a link to a folder elsewhere, which is neither entered
 // nor handed to a removal, whatever its name matches.

@@ -1,3 +1,6 @@
+#include <functional>
+
+#include "base/Handles.h"
 #include "base/TextConvert.h"
 #include "program/ProgramCopy.h"
 
@@ -20,10 +23,11 @@ protected:
         ProgramCopy::Settings(conditions, flags);
     }
 
-    // Starts the program with a raw command-line tail and waits for it to end by itself.
-    void Run(const std::wstring& arguments)
+    // Starts the program with a raw command-line tail and waits for it to end by itself, with
+    // the exit code that says whether a match stayed (1) or not (0).
+    void Run(const std::wstring& arguments, int exitCode = 0)
     {
-        ASSERT_EQ(RunProcess(Exe(), arguments, std::chrono::seconds(60)), 0) << Narrow(arguments);
+        ASSERT_EQ(RunProcess(Exe(), arguments, std::chrono::seconds(60)), exitCode) << Narrow(arguments);
     }
 
     Paths Trashed() const { return TrashedBelow(Work()); }
@@ -74,7 +78,7 @@ TEST_F(Cleanup, RecycleModeWithoutAUsableBinLeavesEveryMatch)
     std::wstring noTrash = FromUtf8(UnixPath(dir_ / L"a-file")) + L"/share";  // below a file: never a folder
     EXPECT_EQ(RunProcess(Exe(), L" RevorErase \"" + Work() + L"\"", std::chrono::seconds(60),
                          {{L"XDG_DATA_HOME", noTrash}}),
-              0);
+              1);
     EXPECT_EQ(ListTree(Work()), (Paths{L".#lock.txt", L"a.~cpp", L"keep.txt", L"sub\\", L"sub\\b.~h", L"sub\\deep\\",
                                        L"sub\\deep\\c.~x", L"sub\\keep.c"}));
     EXPECT_EQ(Trashed(), Paths{});
@@ -85,7 +89,7 @@ TEST_F(Cleanup, DeleteModeLeavesReadOnlyFiles)
     MakeTree(Work(), {L"ro.~x", L"rw.~x"});
     SetFileAttributesW((Work() + L"\\ro.~x").c_str(), FILE_ATTRIBUTE_READONLY);
     Settings(L"*.~*", false, false);
-    Run(L" RevorErase \"" + Work() + L"\"");
+    Run(L" RevorErase \"" + Work() + L"\"", 1);
     EXPECT_EQ(ListTree(Work()), Paths{L"ro.~x"});
 }
 
@@ -156,7 +160,8 @@ TEST_F(Cleanup, TargetEndingInADotOrABlankIsThatFolderAlone)
         Paths left = ListTree(Work());
         for (const std::wstring& gone : c.gone) std::erase(left, gone);
         Settings(L"*.~*", true, c.recycle);
-        Run(L" RevorErase \"" + Work() + L"\\" + c.target + L"\"");
+        // Recycling, the matches the shell cannot name exactly stay, and the exit code says so.
+        Run(L" RevorErase \"" + Work() + L"\\" + c.target + L"\"", c.recycle ? 1 : 0);
         EXPECT_EQ(ListTree(Work()), left) << Narrow(c.target) << c.recycle;
         if (RunsUnderWine()) {
             EXPECT_EQ(Trashed(), Paths{}) << Narrow(c.target) << c.recycle;
@@ -197,6 +202,40 @@ TEST_F(Cleanup, LinkToAFolderOutsideIsLeftAndItsTargetUntouched)
         EXPECT_EQ(ListTree(dir_ / L"outside"), (Paths{L"inner\\", L"inner\\deep.~x", L"precious.~x"})) << recycle;
         EXPECT_EQ(ListTree(Work()), Paths{L"linked.~dir\\"}) << recycle;
         MakeTree(Work(), {L"own.~x"});
+    }
+}
+
+// The exit code tells a script what the run left behind: 0 when every match went (or none was
+// there), 1 when one stayed: read-only or in use here, refused by the recycle bin above. A
+// matching folder that deleting outright leaves in place is meant to stay.
+TEST_F(Cleanup, ExitCodeSaysWhetherAMatchStayed)
+{
+    struct Case {
+        const char* what;
+        Paths tree;
+        std::function<void()> prepare;
+        int exitCode;
+    };
+    const std::wstring held = Work() + L"\\held.~x";
+    FileHandle open;
+    const Case cases[] = {
+        {"every match goes", {L"a.~x", L"sub\\b.~x", L"keep.txt"}, nullptr, 0},
+        {"nothing matches", {L"keep.txt"}, nullptr, 0},
+        {"a matching folder stays when deleting", {L"old.~dir\\", L"a.~x"}, nullptr, 0},
+        {"a read-only match stays", {L"a.~x", L"held.~x"},
+         [&] { SetFileAttributesW(held.c_str(), FILE_ATTRIBUTE_READONLY); }, 1},
+        {"a match in use stays", {L"a.~x", L"held.~x"},
+         [&] { open.Reset(CreateFileW(held.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr)); }, 1},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        RemoveTree(Work());
+        MakeTree(Work(), c.tree);
+        if (c.prepare) c.prepare();
+        Settings(L"*.~*", true, false);
+        Run(L" RevorErase \"" + Work() + L"\"", c.exitCode);
+        open.Reset();
+        SetFileAttributesW(held.c_str(), FILE_ATTRIBUTE_NORMAL);
     }
 }
 
