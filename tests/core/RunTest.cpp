@@ -44,6 +44,16 @@ protected:
     }
 
     Paths Trashed() const { return TrashedBelow(Root()); }
+    // Folders d0, d1, ... below the tree, each with one match: their paths.
+    Paths OneMatchEach(int folders) const
+    {
+        Paths matches;
+        for (int i = 0; i < folders; ++i) {
+            MakeTree(Root(), {L"d" + std::to_wstring(i) + L"\\x.~tmp"});
+            matches.push_back(Root() + L"\\d" + std::to_wstring(i) + L"\\x.~tmp");
+        }
+        return matches;
+    }
     // The files below root, without the folders.
     static Paths Files(const std::wstring& root)
     {
@@ -567,11 +577,7 @@ private:
 TEST_F(Run, MessagesAreHandledFolderByFolder)
 {
     constexpr int kFolders = 20;
-    Paths matches;
-    for (int i = 0; i < kFolders; ++i) {
-        MakeTree(Root(), {L"d" + std::to_wstring(i) + L"\\x.~tmp"});
-        matches.push_back(Root() + L"\\d" + std::to_wstring(i) + L"\\x.~tmp");
-    }
+    Paths matches = OneMatchEach(kFolders);
     PumpProbe probe(matches);
     Clean({L"*.~*"}, true, false);
     std::set<int> gone = probe.Finish();
@@ -587,11 +593,7 @@ TEST_F(Run, MessagesAreHandledFolderByFolder)
 TEST_F(Run, TheSessionIsAskedToWaitWhileARunWorks)
 {
     constexpr int kFolders = 20;
-    Paths matches;
-    for (int i = 0; i < kFolders; ++i) {
-        MakeTree(Root(), {L"d" + std::to_wstring(i) + L"\\x.~tmp"});
-        matches.push_back(Root() + L"\\d" + std::to_wstring(i) + L"\\x.~tmp");
-    }
+    Paths matches = OneMatchEach(kFolders);
     HWND application = Application().Handle();
     // The answers to a shutdown, to Restart Manager and to a logoff, and the reason given.
     using Answers = std::tuple<LRESULT, LRESULT, LRESULT, std::wstring>;

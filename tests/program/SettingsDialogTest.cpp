@@ -9,7 +9,25 @@
 namespace {
 
 // The program in a fresh folder, where it keeps its settings file.
-class SettingsDialog : public ProgramCopy {};
+class SettingsDialog : public ProgramCopy {
+protected:
+    // Adds a condition in the settings dialog, ticks no-confirmation and saves; a refused save
+    // would keep the dialog open behind its error box, and the program would not end.
+    void SaveCondition(const std::wstring& condition)
+    {
+        StartedProcess program(Exe(), L"");
+        HWND dialog = WaitForShownWindow(kSettingsDialog, program.Id());
+        ASSERT_NE(dialog, nullptr);
+        {
+            BoxWatcher watcher({{L"ファイル名の検索条件を入力してください。", L"OK", condition}}, program.Id());
+            Press(dialog, L"追加(&A)");
+            ASSERT_TRUE(watcher.Seen().found);
+        }
+        Press(dialog, L"確認せずにポフッと削除する(慣れた人向け)");
+        Press(dialog, L"保存(&S)");
+        EXPECT_EQ(program.Wait(std::chrono::seconds(10)), 0);
+    }
+};
 
 // No argument, or exactly one whatever it says: the settings dialog is the only window, and
 // closing it ends the program.
@@ -30,19 +48,7 @@ TEST_F(SettingsDialog, OpensAloneWithoutAFolderAndClosingItEnds)
 // uses it.
 TEST_F(SettingsDialog, ASavedConditionIsUsedByTheNextCleanup)
 {
-    {
-        StartedProcess program(Exe(), L"");
-        HWND dialog = WaitForShownWindow(kSettingsDialog, program.Id());
-        ASSERT_NE(dialog, nullptr);
-        {
-            BoxWatcher watcher({{L"ファイル名の検索条件を入力してください。", L"OK", L"  *.bak  "}}, program.Id());
-            Press(dialog, L"追加(&A)");
-            ASSERT_TRUE(watcher.Seen().found);
-        }
-        Press(dialog, L"確認せずにポフッと削除する(慣れた人向け)");
-        Press(dialog, L"保存(&S)");
-        EXPECT_EQ(program.Wait(), 0);
-    }
+    SaveCondition(L"  *.bak  ");
     std::string saved = ReadBytes(SettingsFile());
     EXPECT_NE(saved.find("SearchCondition=*.~*;.#*.*;*.bak\r\n"), std::string::npos) << saved;
     EXPECT_NE(saved.find("NoInquiryBox=1\r\n"), std::string::npos) << saved;
@@ -58,20 +64,7 @@ TEST_F(SettingsDialog, ASavedConditionIsUsedByTheNextCleanup)
 TEST_F(SettingsDialog, UnderUtf8AnyConditionIsSavedAndUsedByTheNextCleanup)
 {
     if (GetACP() != CP_UTF8) GTEST_SKIP() << "the system's ANSI code page is " << GetACP() << ", not UTF-8";
-    {
-        StartedProcess program(Exe(), L"");
-        HWND dialog = WaitForShownWindow(kSettingsDialog, program.Id());
-        ASSERT_NE(dialog, nullptr);
-        {
-            BoxWatcher watcher({{L"ファイル名の検索条件を入力してください。", L"OK", L"*.한글😀"}}, program.Id());
-            Press(dialog, L"追加(&A)");
-            ASSERT_TRUE(watcher.Seen().found);
-        }
-        Press(dialog, L"確認せずにポフッと削除する(慣れた人向け)");
-        Press(dialog, L"保存(&S)");
-        // A refused save would keep the dialog open behind its error box.
-        EXPECT_EQ(program.Wait(std::chrono::seconds(10)), 0);
-    }
+    SaveCondition(L"*.한글😀");
     std::string saved = ReadBytes(SettingsFile());
     EXPECT_NE(saved.find(ToUtf8(L"SearchCondition=*.~*;.#*.*;*.한글😀\r\n")), std::string::npos) << saved;
 
