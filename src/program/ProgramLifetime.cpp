@@ -6,7 +6,7 @@
 #include "company/VarnelException.h"
 #include "company/VarnelGlobalVars.h"
 #include "core/PEraseClasses.h"
-#include "core/PEraseWaitDlg.h"
+#include "run/PEraseWaitDlg.h"
 #include "ui/Application.h"
 
 namespace {

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "core/PEraseClasses.h"
-#include "core/PEraseWaitDlg.h"
+#include "run/PEraseWaitDlg.h"
 #include "dialogs/PEraseSelectExecForm.h"
 #include "dialogs/PEraseSimpleExecForm.h"
 #include "support/BoxWatcher.h"

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "core/PEraseClasses.h"
-#include "core/PEraseWaitDlg.h"
+#include "run/PEraseWaitDlg.h"
 #include "program/ProgramCourse.h"
 #include "support/DialogDriver.h"
 #include "support/TestSupport.h"

@@ -5,7 +5,7 @@
 #include "core/CleanupWalk.h"
 #include "core/LinkGuard.h"
 #include "core/PEraseClasses.h"
-#include "core/PEraseWaitDlg.h"
+#include "run/PEraseWaitDlg.h"
 #include "core/Remover.h"
 #include "ui/Application.h"
 

@@ -5,7 +5,7 @@
 
 #include <thread>
 
-#include "core/PEraseWaitDlg.h"
+#include "run/PEraseWaitDlg.h"
 #include "base/Handles.h"
 #include "support/LayoutCheck.h"
 #include "support/Pixels.h"

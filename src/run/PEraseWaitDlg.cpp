@@ -1,4 +1,4 @@
-#include "core/PEraseWaitDlg.h"
+#include "run/PEraseWaitDlg.h"
 
 #include "ui/Application.h"
 

@@ -13,7 +13,7 @@
 #include "base/Handles.h"
 #include "base/TextConvert.h"
 #include "core/PEraseClasses.h"
-#include "core/PEraseWaitDlg.h"
+#include "run/PEraseWaitDlg.h"
 #include "support/TestSupport.h"
 #include "ui/Application.h"
 #include "ui/Form.h"
