@@ -3,7 +3,7 @@
 #include <shellapi.h>
 #include <shobjidl.h>
 
-#include "core/ComPtr.h"
+#include "base/ComPtr.h"
 #include "core/RecycleSink.h"
 #include "core/ShellEntry.h"
 
@@ -14,10 +14,9 @@ constexpr DWORD kFlags = FOF_SILENT | FOF_NOCONFIRMATION | FOF_ALLOWUNDO | FOF_N
 // A file operation that recycles and asks nothing, or null with the reason in result.
 TComPtr<IFileOperation> NewFileOperation(HWND owner, HRESULT& result)
 {
-    IFileOperation* made = nullptr;
-    result = CoCreateInstance(CLSID_FileOperation, nullptr, CLSCTX_ALL, IID_PPV_ARGS(&made));
+    TComPtr<IFileOperation> operation;
+    result = CoCreateInstance(CLSID_FileOperation, nullptr, CLSCTX_ALL, IID_PPV_ARGS(operation.Put()));
     if (FAILED(result)) return nullptr;
-    TComPtr<IFileOperation> operation(made);
     result = operation->SetOperationFlags(kFlags | FOFX_RECYCLEONDELETE);
     if (FAILED(result)) return nullptr;
     operation->SetOwnerWindow(owner);
@@ -31,7 +30,7 @@ bool RecycleByFileOperation(const std::wstring& path, HWND owner)
     if (!item) return false;
     HRESULT result = S_OK;
     TComPtr<IFileOperation> operation = NewFileOperation(owner, result);
-    if (!operation || FAILED(operation->DeleteItem(item.get(), &sink))) return false;
+    if (!operation || FAILED(operation->DeleteItem(item.Get(), &sink))) return false;
     operation->PerformOperations();
     return sink.recycled;
 }

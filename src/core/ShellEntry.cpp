@@ -7,11 +7,8 @@ namespace {
 // The item's name in the given form, or the empty text.
 std::wstring DisplayName(IShellItem& item, SIGDN form)
 {
-    wchar_t* name = nullptr;
-    if (FAILED(item.GetDisplayName(form, &name)) || !name) return {};
-    std::wstring out = name;
-    CoTaskMemFree(name);
-    return out;
+    TCoTaskString name;
+    return SUCCEEDED(item.GetDisplayName(form, name.Put())) ? name.Text() : std::wstring();
 }
 
 // Whether the shell's item is the entry at path.
@@ -29,9 +26,8 @@ TComPtr<IShellItem> ChildItem(const TShellNaming& naming, IShellItem& parent, co
 {
     TComPtr<IShellItem> child = naming.Child(parent, name);
     if (!child) return nullptr;
-    IShellItem* madeParent = nullptr;
-    if (FAILED(child->GetParent(&madeParent))) return nullptr;
-    TComPtr<IShellItem> itsParent(madeParent);
+    TComPtr<IShellItem> itsParent;
+    if (FAILED(child->GetParent(itsParent.Put()))) return nullptr;
     int order = 1;
     bool sameParent = SUCCEEDED(itsParent->Compare(&parent, SICHINT_CANONICAL, &order)) && order == 0;
     return sameParent && SamePath(DisplayName(*child, SIGDN_PARENTRELATIVEPARSING), name) ? std::move(child) : nullptr;
@@ -79,16 +75,16 @@ bool Win32NamesExactly(const std::wstring& path)
 const TShellNaming& PlatformShellNaming()
 {
     static const TShellNaming naming{
-        [](const std::wstring& path) -> TComPtr<IShellItem> {
-            IShellItem* made = nullptr;
-            if (FAILED(SHCreateItemFromParsingName(path.c_str(), nullptr, IID_PPV_ARGS(&made)))) return nullptr;
-            return TComPtr<IShellItem>(made);
+        [](const std::wstring& path) {
+            TComPtr<IShellItem> item;
+            if (FAILED(SHCreateItemFromParsingName(path.c_str(), nullptr, IID_PPV_ARGS(item.Put())))) item.Reset();
+            return item;
         },
-        [](IShellItem& parent, const std::wstring& name) -> TComPtr<IShellItem> {
-            IShellItem* made = nullptr;
-            if (FAILED(SHCreateItemFromRelativeName(&parent, name.c_str(), nullptr, IID_PPV_ARGS(&made))))
-                return nullptr;
-            return TComPtr<IShellItem>(made);
+        [](IShellItem& parent, const std::wstring& name) {
+            TComPtr<IShellItem> item;
+            if (FAILED(SHCreateItemFromRelativeName(&parent, name.c_str(), nullptr, IID_PPV_ARGS(item.Put()))))
+                item.Reset();
+            return item;
         },
     };
     return naming;

@@ -9,7 +9,7 @@
 #include <functional>
 #include <string>
 
-#include "core/ComPtr.h"
+#include "base/ComPtr.h"
 
 // Whether the Win32 layer reads the absolute path as exactly these names.
 bool Win32NamesExactly(const std::wstring& path);

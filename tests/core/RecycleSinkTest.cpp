@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "core/ComPtr.h"
+#include "base/ComPtr.h"
 #include "core/RecycleSink.h"
 #include "support/TestSupport.h"
 
@@ -12,9 +12,8 @@ namespace {
 TEST(RecycleSink, LetsOnlyARecyclingDeleteGoAndCountsOnlyAnItemInTheBin)
 {
     TempDir dir;
-    IShellItem* made = nullptr;
-    ASSERT_TRUE(SUCCEEDED(SHCreateItemFromParsingName(dir.Path().c_str(), nullptr, IID_PPV_ARGS(&made))));
-    TComPtr<IShellItem> item(made);
+    TComPtr<IShellItem> item;
+    ASSERT_TRUE(SUCCEEDED(SHCreateItemFromParsingName(dir.Path().c_str(), nullptr, IID_PPV_ARGS(item.Put()))));
     const struct {
         const char* what;
         DWORD flags;
@@ -26,7 +25,7 @@ TEST(RecycleSink, LetsOnlyARecyclingDeleteGoAndCountsOnlyAnItemInTheBin)
     };
     for (const auto& d : deletes) {
         TRecycleOnly sink;
-        EXPECT_EQ(SUCCEEDED(sink.PreDeleteItem(d.flags, item.get())), d.goesAhead) << d.what;
+        EXPECT_EQ(SUCCEEDED(sink.PreDeleteItem(d.flags, item.Get())), d.goesAhead) << d.what;
     }
     const struct {
         const char* what;
@@ -34,13 +33,13 @@ TEST(RecycleSink, LetsOnlyARecyclingDeleteGoAndCountsOnlyAnItemInTheBin)
         IShellItem* inBin;
         bool recycled;
     } outcomes[] = {
-        {"done, in the bin", S_OK, item.get(), true},
+        {"done, in the bin", S_OK, item.Get(), true},
         {"done, not in the bin", S_OK, nullptr, false},
-        {"failed", E_FAIL, item.get(), false},
+        {"failed", E_FAIL, item.Get(), false},
     };
     for (const auto& o : outcomes) {
         TRecycleOnly sink;
-        sink.PostDeleteItem(TSF_DELETE_RECYCLE_IF_POSSIBLE, item.get(), o.result, o.inBin);
+        sink.PostDeleteItem(TSF_DELETE_RECYCLE_IF_POSSIBLE, item.Get(), o.result, o.inBin);
         EXPECT_EQ(sink.recycled, o.recycled) << o.what;
     }
 }

@@ -13,11 +13,8 @@ namespace {
 // The shell's own view of the folder an item names.
 std::wstring ItemPath(IShellItem& item)
 {
-    wchar_t* name = nullptr;
-    if (FAILED(item.GetDisplayName(SIGDN_FILESYSPATH, &name))) return {};
-    std::wstring out = name;
-    CoTaskMemFree(name);
-    return out;
+    TCoTaskString name;
+    return SUCCEEDED(item.GetDisplayName(SIGDN_FILESYSPATH, name.Put())) ? name.Text() : std::wstring();
 }
 
 bool SameFile(const std::wstring& a, const std::wstring& b)
@@ -45,15 +42,13 @@ protected:
 // was made from and the item it was made below.
 class TFakeItem final : public IShellItem {
 public:
-    TFakeItem(std::wstring path, std::wstring name, IShellItem* parent)
-        : path_(std::move(path)), name_(std::move(name)), parent_(parent)
+    TFakeItem(std::wstring path, std::wstring name, IShellItem* parent) : path_(std::move(path)), name_(std::move(name))
     {
-        if (parent_) parent_->AddRef();
+        // A reference of its own to the parent, held as long as the item lives.
+        if (parent) parent->AddRef();
+        parent_ = TComPtr<IShellItem>(parent);
     }
-    virtual ~TFakeItem()
-    {
-        if (parent_) parent_->Release();
-    }
+    virtual ~TFakeItem() = default;
     HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** object) override
     {
         if (iid != IID_IUnknown && iid != IID_IShellItem) return *object = nullptr, E_NOINTERFACE;
@@ -72,9 +67,7 @@ public:
     HRESULT STDMETHODCALLTYPE GetParent(IShellItem** parent) override
     {
         if (!parent_) return E_FAIL;
-        parent_->AddRef();
-        *parent = parent_;
-        return S_OK;
+        return parent_->QueryInterface(IID_PPV_ARGS(parent));
     }
     HRESULT STDMETHODCALLTYPE GetDisplayName(SIGDN form, LPWSTR* name) override
     {
@@ -93,7 +86,7 @@ public:
 private:
     std::wstring path_;
     std::wstring name_;
-    IShellItem* parent_;
+    TComPtr<IShellItem> parent_;
     ULONG references_ = 1;
 };
 
@@ -112,10 +105,7 @@ struct TFakeShell {
                 return nullptr;
             },
             [this](IShellItem& parent, const std::wstring& name) -> TComPtr<IShellItem> {
-                wchar_t* folder = nullptr;
-                parent.GetDisplayName(SIGDN_FILESYSPATH, &folder);
-                std::wstring path = std::wstring(folder) + L"\\" + name;
-                CoTaskMemFree(folder);
+                std::wstring path = ItemPath(parent) + L"\\" + name;
                 auto detour = detours.find(path);
                 return TComPtr<IShellItem>(new TFakeItem(detour == detours.end() ? path : detour->second, name, &parent));
             },
@@ -189,10 +179,9 @@ TEST_F(ShellEntry, ALongPathNamesTheSameEntryOrNothing)
     // Wine's shell makes a child from its name below the desktop instead of below the folder it is
     // given; the check of each step's parent refuses that, and so Wine gets no item here.
     if (TComPtr<IShellItem> item = ExactShellItem(path)) {
-        wchar_t* name = nullptr;
-        ASSERT_TRUE(SUCCEEDED(item->GetDisplayName(SIGDN_PARENTRELATIVEPARSING, &name)));
-        EXPECT_EQ(Narrow(name), "gone.~x");
-        CoTaskMemFree(name);
+        TCoTaskString name;
+        ASSERT_TRUE(SUCCEEDED(item->GetDisplayName(SIGDN_PARENTRELATIVEPARSING, name.Put())));
+        EXPECT_EQ(Narrow(name.Text()), "gone.~x");
     }
 }
 
@@ -226,7 +215,7 @@ TEST(LongShellItem, IsTheEntryItselfOrNothing)
     for (const Case& c : cases) {
         TFakeShell shell{c.parses, c.detours};
         TComPtr<IShellItem> item = ExactShellItem(path, shell.Naming());
-        EXPECT_EQ(item != nullptr, c.made) << c.what;
+        EXPECT_EQ(static_cast<bool>(item), c.made) << c.what;
         if (item) {
             EXPECT_EQ(Narrow(ItemPath(*item)), Narrow(path)) << c.what;
         }

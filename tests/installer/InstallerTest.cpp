@@ -3,6 +3,7 @@
 #include <shlobj.h>
 #include <shobjidl.h>
 
+#include "base/ComPtr.h"
 #include "base/Handles.h"
 #include "support/BoxWatcher.h"
 #include "support/TestSupport.h"
@@ -85,21 +86,17 @@ std::pair<std::wstring, std::wstring> ShortcutTarget(const std::wstring& link)
 {
     CoInitialize(nullptr);
     std::pair<std::wstring, std::wstring> result;
-    IShellLinkW* shell = nullptr;
-    if (SUCCEEDED(CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkW,
-                                   reinterpret_cast<void**>(&shell)))) {
-        IPersistFile* file = nullptr;
-        if (SUCCEEDED(shell->QueryInterface(IID_IPersistFile, reinterpret_cast<void**>(&file)))) {
-            if (SUCCEEDED(file->Load(link.c_str(), STGM_READ))) {
-                wchar_t path[MAX_PATH]{};
-                wchar_t arguments[MAX_PATH]{};
-                shell->GetPath(path, MAX_PATH, nullptr, 0);
-                shell->GetArguments(arguments, MAX_PATH);
-                result = {path, arguments};
-            }
-            file->Release();
+    {
+        TComPtr<IShellLinkW> shell;
+        TComPtr<IPersistFile> file;
+        if (SUCCEEDED(CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_PPV_ARGS(shell.Put()))) &&
+            SUCCEEDED(shell->QueryInterface(IID_PPV_ARGS(file.Put()))) && SUCCEEDED(file->Load(link.c_str(), STGM_READ))) {
+            wchar_t path[MAX_PATH]{};
+            wchar_t arguments[MAX_PATH]{};
+            shell->GetPath(path, MAX_PATH, nullptr, 0);
+            shell->GetArguments(arguments, MAX_PATH);
+            result = {path, arguments};
         }
-        shell->Release();
     }
     CoUninitialize();
     return result;
