@@ -19,24 +19,24 @@
 namespace {
 
 struct TMatch {
-    std::wstring name;
-    DWORD attributes;
-    bool folderLink;
-    bool gone = false;
-    bool refused = false;  // a removal it was handed left it in place
+    std::wstring Name;
+    DWORD Attributes;
+    bool FolderLink;
+    bool Gone = false;
+    bool Refused = false;  // a removal it was handed left it in place
 };
 
 // One folder on the chain of visits: its subfolders still to visit and its own matches, which
 // are removed once every subfolder is finished.
 struct TVisit {
-    std::wstring prefix;  // the folder with its trailing '\'
-    std::wstring final;   // where the file system resolves the folder to, for the link guard
-    std::vector<std::wstring> subfolders;
-    size_t nextSubfolder = 0;
-    std::vector<TMatch> matches;
+    std::wstring Prefix;    // the folder with its trailing '\'
+    std::wstring Resolved;  // where the file system resolves the folder to, for the link guard
+    std::vector<std::wstring> Subfolders;
+    size_t NextSubfolder = 0;
+    std::vector<TMatch> Matches;
     // Each condition that matched each entry: (condition, match), condition by condition and, for
     // each, in enumeration order.
-    std::vector<std::pair<size_t, size_t>> tries;
+    std::vector<std::pair<size_t, size_t>> Tries;
 };
 
 // Lets the waiting messages through at the start of every folder and, within one folder, at
@@ -81,11 +81,11 @@ public:
         // Deep trees are walked with a chain of our own instead of the call stack.
         while (!chain_.empty()) {
             TVisit& current = chain_.back();
-            if (current.nextSubfolder < current.subfolders.size()) {
+            if (current.NextSubfolder < current.Subfolders.size()) {
                 // Copies: a visit grows the chain and may move current.
-                std::wstring name = current.subfolders[current.nextSubfolder++];
-                std::wstring final = current.final.empty() ? std::wstring() : JoinPath(current.final, name);
-                Visit(current.prefix + name, std::move(final));
+                std::wstring name = current.Subfolders[current.NextSubfolder++];
+                std::wstring resolved = current.Resolved.empty() ? std::wstring() : JoinPath(current.Resolved, name);
+                Visit(current.Prefix + name, std::move(resolved));
                 continue;
             }
             RemoveMatches(current);
@@ -95,19 +95,20 @@ public:
     }
 
 private:
-    // Steps 1 to 5 of a visit: messages let through, the working list, the scan. The visit goes
-    // on the chain unless it ends at once.
-    void Visit(const std::wstring& path, std::wstring final)
+    // The start of a folder's visit: messages let through, the working list, the scan. The visit
+    // goes on the chain unless it ends at once.
+    void Visit(const std::wstring& path, std::wstring resolved)
     {
         pump_.Now();
         std::optional<std::vector<std::wstring>> working = WorkingList();
         if (!working) return;
-        TVisit visit{path.back() == L'\\' ? path : path + L'\\', std::move(final)};
+        TVisit visit{path.back() == L'\\' ? path : path + L'\\', std::move(resolved)};
         Scan(visit, std::vector<TNameMatcher>(working->begin(), working->end()));
         chain_.push_back(std::move(visit));
     }
 
-    // Step 4: a copy of every condition, or of the selected one; none selected ends the visit.
+    // The working list: a copy of every condition, or of the selected one; none selected ends the
+    // visit.
     std::optional<std::vector<std::wstring>> WorkingList() const
     {
         if (processor_.UseAllConditions) return processor_.SearchConditions;
@@ -118,47 +119,47 @@ private:
         return std::vector<std::wstring>{processor_.SearchConditions[static_cast<size_t>(index)]};
     }
 
-    // Step 5 and the matches, in one enumeration of the folder: its subfolders to visit (links to
-    // folders never), and for each entry every condition that matches it.
+    // The scan, one enumeration of the folder: its subfolders to visit (links to folders never),
+    // and for each entry every condition that matches it.
     void Scan(TVisit& visit, const std::vector<TNameMatcher>& matchers)
     {
         bool recurse = processor_.RecurseSubDir;
-        ScanFolder(visit.prefix, [&](const WIN32_FIND_DATAW& entry) {
+        ScanFolder(visit.Prefix, [&](const WIN32_FIND_DATAW& entry) {
             pump_.WhenDue();
             bool isFolder = entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY;
             bool folderLink = IsFolderLink(entry.dwFileAttributes, entry.dwReserved0);
-            if (recurse && isFolder && !folderLink) visit.subfolders.emplace_back(entry.cFileName);
+            if (recurse && isFolder && !folderLink) visit.Subfolders.emplace_back(entry.cFileName);
             if (matchers.empty()) return;
             FoldCaseInto(entry.cFileName, folded_);
             bool matched = false;
             for (size_t i = 0; i < matchers.size(); ++i) {
                 if (!matchers[i].Matches(folded_)) continue;
-                if (!matched) visit.matches.push_back({entry.cFileName, entry.dwFileAttributes, folderLink});
+                if (!matched) visit.Matches.push_back({entry.cFileName, entry.dwFileAttributes, folderLink});
                 matched = true;
-                visit.tries.emplace_back(i, visit.matches.size() - 1);
+                visit.Tries.emplace_back(i, visit.Matches.size() - 1);
             }
         });
-        std::stable_sort(visit.tries.begin(), visit.tries.end(),
+        std::stable_sort(visit.Tries.begin(), visit.Tries.end(),
                          [](const auto& a, const auto& b) { return a.first < b.first; });
     }
 
-    // Step 6: condition by condition, each in enumeration order, every match that has not gone
-    // yet is removed; one that cannot be is tried again by every later condition that matches it.
-    // A link to a folder is never handed to a removal.
+    // The removal, once the subfolders are done: condition by condition, each in enumeration
+    // order, every match that has not gone yet is removed; one that cannot be is tried again by
+    // every later condition that matches it. A link to a folder is never handed to a removal.
     void RemoveMatches(TVisit& visit)
     {
-        for (const auto& [condition, index] : visit.tries) {
-            TMatch& match = visit.matches[index];
-            if (match.gone || match.folderLink) continue;
+        for (const auto& [condition, index] : visit.Tries) {
+            TMatch& match = visit.Matches[index];
+            if (match.Gone || match.FolderLink) continue;
             pump_.WhenDue();
-            TMatchedEntry entry{visit.prefix + match.name, match.name, match.attributes, visit.final};
+            TMatchedEntry entry{visit.Prefix + match.Name, match.Name, match.Attributes, visit.Resolved};
             bool recycle = processor_.UseRecycleBox;
-            match.gone = recycle ? context_.Remover.Recycle(entry) : context_.Remover.Delete(entry);
+            match.Gone = recycle ? context_.Remover.Recycle(entry) : context_.Remover.Delete(entry);
             // Deleting outright leaves a matching folder in place, as it is meant to.
-            bool folder = match.attributes & FILE_ATTRIBUTE_DIRECTORY;
-            match.refused = match.refused || (!match.gone && (recycle || !folder));
+            bool folder = match.Attributes & FILE_ATTRIBUTE_DIRECTORY;
+            match.Refused = match.Refused || (!match.Gone && (recycle || !folder));
         }
-        for (const TMatch& match : visit.matches) left_ += match.refused && !match.gone ? 1 : 0;
+        for (const TMatch& match : visit.Matches) left_ += match.Refused && !match.Gone ? 1 : 0;
     }
 
     const TPEraseProcessor& processor_;

@@ -81,10 +81,10 @@ void ForEachLookAlike(const std::wstring& path, const std::function<void(const s
 bool LeadsElsewhere(HANDLE file, const std::wstring& folderFinal, const std::wstring& name)
 {
     if (folderFinal.empty()) return false;
-    std::wstring final = FinalPathOf(file);
+    std::wstring resolved = FinalPathOf(file);
     std::wstring expected = JoinPath(folderFinal, name);
-    if (final.empty() || SamePath(final, expected)) return false;
-    if (!SamePath(WithoutNameEnds(final), WithoutNameEnds(expected))) return true;
+    if (resolved.empty() || SamePath(resolved, expected)) return false;
+    if (!SamePath(WithoutNameEnds(resolved), WithoutNameEnds(expected))) return true;
     bool elsewhere = false;
     ForEachLookAlike(expected, [&](const std::wstring& lookAlike) {
         FileHandle other(OpenEntry(lookAlike, FILE_READ_ATTRIBUTES));

@@ -58,15 +58,15 @@ void WaitHandlingSentMessages(HANDLE object)
 // What the player thread needs, copied before it starts, and what it reports before it
 // signals ready. After the signal the thread touches none of it.
 struct TPlayerStart {
-    HWND parent;
-    TBounds bounds;  // at the form's DPI, in the parent's client coordinates
-    TAnimateClip clip;
-    int firstFrame;
-    int lastFrame;
-    KernelHandle ready{CreateEventW(nullptr, TRUE, FALSE, nullptr)};
-    HWND host = nullptr;
-    HWND control = nullptr;
-    DWORD error = 0;
+    HWND Parent;
+    TBounds Bounds;  // at the form's DPI, in the parent's client coordinates
+    TAnimateClip Clip;
+    int FirstFrame;
+    int LastFrame;
+    KernelHandle Ready{CreateEventW(nullptr, TRUE, FALSE, nullptr)};
+    HWND Host = nullptr;
+    HWND Control = nullptr;
+    DWORD Error = 0;
 };
 
 void PlayerLoop(HWND host, HWND control, int firstFrame, int lastFrame)
@@ -90,31 +90,31 @@ void PlayerLoop(HWND host, HWND control, int firstFrame, int lastFrame)
 DWORD WINAPI PlayerMain(void* context)
 {
     auto& start = *static_cast<TPlayerStart*>(context);
-    int firstFrame = start.firstFrame;
-    int lastFrame = start.lastFrame;
+    int firstFrame = start.FirstFrame;
+    int lastFrame = start.LastFrame;
     std::unique_ptr<TAnimationHost> host;
     HWND control = nullptr;
     try {
-        host = std::make_unique<TAnimationHost>(start.parent, start.bounds);
-        const TBounds& at = start.bounds;
+        host = std::make_unique<TAnimationHost>(start.Parent, start.Bounds);
+        const TBounds& at = start.Bounds;
         control = CreateWindowExW(WS_EX_NOPARENTNOTIFY, ANIMATE_CLASSW, L"",
                                   WS_CHILD | WS_VISIBLE | ACS_CENTER | ACS_TRANSPARENT, 0, 0, at.Width, at.Height,
                                   host->Handle(), nullptr, GetModuleHandleW(nullptr), nullptr);
-        if (!control) start.error = GetLastError();
+        if (!control) start.Error = GetLastError();
     } catch (const EOSError& e) {
-        start.error = static_cast<DWORD>(e.Code());
+        start.Error = static_cast<DWORD>(e.Code());
     } catch (...) {
-        start.error = ERROR_OUTOFMEMORY;
+        start.Error = ERROR_OUTOFMEMORY;
     }
     if (control) {
-        SendMessageW(control, ACM_OPENW, reinterpret_cast<WPARAM>(start.clip.module),
-                     reinterpret_cast<LPARAM>(start.clip.name));
+        SendMessageW(control, ACM_OPENW, reinterpret_cast<WPARAM>(start.Clip.Module),
+                     reinterpret_cast<LPARAM>(start.Clip.Name));
     } else {
         host.reset();
     }
-    start.host = host ? host->Handle() : nullptr;
-    start.control = control;
-    SetEvent(start.ready.Get());
+    start.Host = host ? host->Handle() : nullptr;
+    start.Control = control;
+    SetEvent(start.Ready.Get());
     // From here on, only what was copied above.
     if (host) PlayerLoop(host->Handle(), control, firstFrame, lastFrame);
     return 0;
@@ -124,10 +124,10 @@ DWORD WINAPI PlayerMain(void* context)
 
 int ClipFrameCount(TAnimateClip clip)
 {
-    HRSRC found = FindResourceW(clip.module, clip.name, L"AVI");
+    HRSRC found = FindResourceW(clip.Module, clip.Name, L"AVI");
     if (!found) return 0;
-    auto* data = static_cast<const unsigned char*>(LockResource(LoadResource(clip.module, found)));
-    DWORD size = SizeofResource(clip.module, found);
+    auto* data = static_cast<const unsigned char*>(LockResource(LoadResource(clip.Module, found)));
+    DWORD size = SizeofResource(clip.Module, found);
     if (!data) return 0;
     // The main AVI header: the chunk "avih", whose fifth DWORD is the total frame count.
     for (DWORD i = 0; i + 8 + 20 <= size; ++i) {
@@ -144,17 +144,17 @@ TAnimate::TAnimate(TForm& form, HWND parent, TBounds bounds96, TAnimateClip clip
     : form_(form)
 {
     TPlayerStart start{parent, ScaleToDpi(bounds96, form.Dpi()), clip, firstFrame, lastFrame};
-    if (!start.ready) RaiseLastOSError(L"アニメーションを開始できません");
+    if (!start.Ready) RaiseLastOSError(L"アニメーションを開始できません");
     thread_.Reset(CreateThread(nullptr, 0, &PlayerMain, &start, 0, &threadId_));
     if (!thread_) RaiseLastOSError(L"アニメーションを開始できません");
-    WaitHandlingSentMessages(start.ready.Get());
-    if (!start.host) {
+    WaitHandlingSentMessages(start.Ready.Get());
+    if (!start.Host) {
         // The player has ended, or is about to: let it go before start goes out of scope.
         WaitHandlingSentMessages(thread_.Get());
-        throw EOSError(L"アニメーションを開始できません", start.error);
+        throw EOSError(L"アニメーションを開始できません", start.Error);
     }
-    host_ = start.host;
-    control_ = start.control;
+    host_ = start.Host;
+    control_ = start.Control;
     form.Place(host_, bounds96);
     Play();
 }

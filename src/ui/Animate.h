@@ -9,8 +9,8 @@
 #include "ui/Form.h"
 
 struct TAnimateClip {
-    HMODULE module;       // the module holding the AVI resource
-    const wchar_t* name;  // its resource name or MAKEINTRESOURCE id
+    HMODULE Module;       // the module holding the AVI resource
+    const wchar_t* Name;  // its resource name or MAKEINTRESOURCE id
 };
 
 class TAnimate {

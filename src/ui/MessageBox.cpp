@@ -27,38 +27,38 @@ int MaxTextWidth()
     return std::max(120, width96 / 2 - kTextLeft - kMessageMargin);
 }
 
-struct Layout {
-    SIZE client;
-    TBounds text;
-    int buttonsTop;
+struct TBoxLayout {
+    SIZE Client;
+    TBounds Text;
+    int ButtonsTop;
 };
 
-Layout LayOutBox(const std::wstring& text, int buttonCount)
+TBoxLayout LayOutBox(const std::wstring& text, int buttonCount)
 {
     SIZE size = MeasureWrapped(text, MaxTextWidth());
     size.cx += kTextSlack;
     int body = std::max<int>(kIconSize, size.cy);
-    Layout layout;
-    layout.client.cx = std::max<int>(kTextLeft + size.cx + kMessageMargin, BoxButtonRowWidth(buttonCount) + 2 * kMessageMargin);
-    layout.client.cy = kMessageMargin + body + 16 + kBoxButtonHeight + kMessageMargin;
+    TBoxLayout layout;
+    layout.Client.cx = std::max<int>(kTextLeft + size.cx + kMessageMargin, BoxButtonRowWidth(buttonCount) + 2 * kMessageMargin);
+    layout.Client.cy = kMessageMargin + body + 16 + kBoxButtonHeight + kMessageMargin;
     // A short text stands level with the middle of the icon.
-    layout.text = {kTextLeft, kMessageMargin + (body - size.cy) / 2, size.cx, static_cast<int>(size.cy)};
-    layout.buttonsTop = kMessageMargin + body + 16;
+    layout.Text = {kTextLeft, kMessageMargin + (body - size.cy) / 2, size.cx, static_cast<int>(size.cy)};
+    layout.ButtonsTop = kMessageMargin + body + 16;
     return layout;
 }
 
 class TMessageForm : public TForm {
 public:
     TMessageForm(const std::wstring& text, TMsgDlgType type, TMsgDlgButtons buttons, const std::wstring& caption,
-                 const Layout& layout)
-        : TForm(BoxStyle(caption, layout.client.cx, layout.client.cy))
+                 const TBoxLayout& layout)
+        : TForm(BoxStyle(caption, layout.Client.cx, layout.Client.cy))
     {
         imgIcon = std::make_unique<TImage>(*this, TBounds{kMessageMargin, kMessageMargin, kIconSize, kIconSize});
         iconId_ = type == TMsgDlgType::Error ? IDI_ERROR : IDI_INFORMATION;
         FormDpiChanged();
 
-        lblText = WrappedLabel(*this, text, layout.text);
-        buttons_ = AddBoxButtons(*this, layout.client.cx, layout.buttonsTop, buttons == TMsgDlgButtons::OkCancel);
+        lblText = WrappedLabel(*this, text, layout.Text);
+        buttons_ = AddBoxButtons(*this, layout.Client.cx, layout.ButtonsTop, buttons == TMsgDlgButtons::OkCancel);
     }
 
     std::unique_ptr<TImage> imgIcon;
@@ -89,7 +89,7 @@ TModalResult MessageDlg(const std::wstring& text, TMsgDlgType type, TMsgDlgButto
                         const std::wstring& caption)
 {
     std::wstring title = !caption.empty() ? caption : type == TMsgDlgType::Error ? L"エラー" : L"情報";
-    Layout layout = LayOutBox(text, buttons == TMsgDlgButtons::OkCancel ? 2 : 1);
+    TBoxLayout layout = LayOutBox(text, buttons == TMsgDlgButtons::OkCancel ? 2 : 1);
     TMessageForm box(text, type, buttons, title, layout);
     return box.ShowModal();
 }
