@@ -1,8 +1,8 @@
-// The start-up benchmark: how long a program takes from its start until its window is visible
-// and its thread waits for input. Usage:
+// The start-up benchmark: how long a program takes from its start until its window is on the
+// screen (visible), and until its thread also waits for input (ready). Usage:
 //   bench_startup ROUNDS CAPTION-A EXE-A ARGS-A CAPTION-B EXE-B ARGS-B ...
 // Alternates the programs round by round, closes each window once it is ready, and prints one
-// line per program: its caption and the median time in milliseconds.
+// line per program: the median milliseconds until visible and until ready.
 #include <windows.h>
 
 #include <algorithm>
@@ -16,7 +16,13 @@ struct Program {
     std::wstring caption;
     std::wstring exe;
     std::wstring arguments;
-    std::vector<double> times;
+    std::vector<double> shown;
+    std::vector<double> ready;
+};
+
+struct Timing {
+    double shown;  // milliseconds until the window is visible
+    double ready;  // until it also waits for input; negative when it never got there
 };
 
 struct Search {
@@ -50,8 +56,8 @@ double Seconds(LARGE_INTEGER from, LARGE_INTEGER to, LARGE_INTEGER frequency)
     return static_cast<double>(to.QuadPart - from.QuadPart) / static_cast<double>(frequency.QuadPart);
 }
 
-// One start: milliseconds until ready, or a negative number when it never got there.
-double Measure(const Program& program)
+// One start: milliseconds until the window shows and until it is ready.
+Timing Measure(const Program& program)
 {
     LARGE_INTEGER frequency, start, ready;
     QueryPerformanceFrequency(&frequency);
@@ -61,10 +67,15 @@ double Measure(const Program& program)
     QueryPerformanceCounter(&start);
     if (!CreateProcessW(program.exe.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
                         &startup, &info))
-        return -1;
+        return {-1, -1};
     HWND window = nullptr;
+    double shown = -1;
     for (;;) {
         window = ShownWindow(info.dwProcessId, program.caption);
+        if (window && shown < 0) {
+            QueryPerformanceCounter(&ready);
+            shown = Seconds(start, ready, frequency) * 1000;
+        }
         if (window && WaitForInputIdle(info.hProcess, 0) == 0) break;
         if (WaitForSingleObject(info.hProcess, 0) == WAIT_OBJECT_0) break;
         QueryPerformanceCounter(&ready);
@@ -72,7 +83,7 @@ double Measure(const Program& program)
         Sleep(0);
     }
     QueryPerformanceCounter(&ready);
-    double result = window ? Seconds(start, ready, frequency) * 1000 : -1;
+    Timing result{shown, window ? Seconds(start, ready, frequency) * 1000 : -1};
     if (window) PostMessageW(window, WM_CLOSE, 0, 0);
     if (WaitForSingleObject(info.hProcess, 10000) != WAIT_OBJECT_0) TerminateProcess(info.hProcess, 1);
     CloseHandle(info.hThread);
@@ -98,14 +109,15 @@ int wmain(int argc, wchar_t** argv)
     for (Program& program : programs) Measure(program);  // warm the file cache
     for (int round = 0; round < rounds; ++round) {
         for (Program& program : programs) {
-            double ms = Measure(program);
-            if (ms < 0) {
+            Timing timing = Measure(program);
+            if (timing.ready < 0) {
                 std::fwprintf(stderr, L"%ls: no window\n", program.caption.c_str());
                 return 1;
             }
-            program.times.push_back(ms);
+            program.shown.push_back(timing.shown);
+            program.ready.push_back(timing.ready);
         }
     }
-    for (const Program& program : programs) std::printf("%.1f\n", Median(program.times));
+    for (const Program& program : programs) std::printf("%.1f %.1f\n", Median(program.shown), Median(program.ready));
     return 0;
 }

@@ -22,7 +22,11 @@ set -euo pipefail
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 build="$root/build"
 slope=0
-if [ "${1:-}" = --slope ]; then
+startup_only=0
+if [ "${1:-}" = --startup ]; then
+  startup_only=1
+  startup_rounds=${2:-15}
+elif [ "${1:-}" = --slope ]; then
   slope=1
   rounds=${2:-3}
   sizes=("${@:3}")
@@ -136,20 +140,28 @@ if [ "$slope" = 1 ]; then
 fi
 
 startup="$work/startup"
+startup_rounds=${startup_rounds:-15}
 mkdir -p "$startup/folder"
 cp "$build/PofuttoErase.exe" "$build/bench_empty_window.exe" "$startup/"
 printf '[Config]\r\nSearchCondition=*.~*;.#*.*\r\nRecurseSubDir=1\r\nUseRecycleBox=0\r\nNoInquiryBox=0\r\n' \
   >"$startup/PEConfig.ini"
 program=$(dos "$startup/PofuttoErase.exe")
 folder=$(dos "$startup/folder")
-mapfile -t starts < <(wine "$(dos "$build/bench_startup.exe")" 15 \
+mapfile -t starts < <(wine "$(dos "$build/bench_startup.exe")" "$startup_rounds" \
+  "ポフッと削除する条件の設定" "$program" "" \
   "条件に該当するすべてのファイルをポフッと削除" "$program" "RevorErase \"$folder\"" \
   "条件を選択してファイルをポフッと削除" "$program" "others \"$folder\"" \
   "empty" "$(dos "$startup/bench_empty_window.exe")" "" | tr -d '\r')
-printf 'start-up until ready, median of 15: confirm-all %.1f ms, choose-condition %.1f ms, empty window %.1f ms\n' \
-  "${starts[0]}" "${starts[1]}" "${starts[2]}"
-printf 'ratio confirm-all/empty = %.2f, choose-condition/empty = %.2f (target <= 1.5)\n' \
-  "$(echo "${starts[0]} / ${starts[2]}" | bc -l)" "$(echo "${starts[1]} / ${starts[2]}" | bc -l)"
+read -r empty_shown empty_ready <<<"${starts[3]}"
+echo "start-up, medians of $startup_rounds (on screen / ready for input), against an empty window" \
+  "($empty_shown / $empty_ready ms):"
+names=("settings dialog" "confirm-all" "choose-condition")
+for i in 0 1 2; do
+  read -r shown ready <<<"${starts[$i]}"
+  printf '  %-17s %6.1f / %6.1f ms   x %.2f on screen (target <= 1.15), x %.2f ready (target <= 1.3)\n' \
+    "${names[$i]}" "$shown" "$ready" "$(echo "$shown / $empty_shown" | bc -l)" "$(echo "$ready / $empty_ready" | bc -l)"
+done
+[ "$startup_only" = 1 ] && exit 0
 
 echo "tree: $(setup_tree "$work" "$files")"
 read -r m1 m2 m3 peak < <(time_tree "$work")

@@ -411,7 +411,7 @@ case "$mode" in
     copy_prefix "$1"
     ;;
   *)
-    log "usage: scripts/pe.sh run [ARGS...] | test [CTEST ARGS...] | bench [FILES] [ROUNDS] | bench --slope [ROUNDS] [FOLDERS...] | screens | release"
+    log "usage: scripts/pe.sh run [ARGS...] | test [CTEST ARGS...] | bench [FILES] [ROUNDS] | bench --slope [ROUNDS] [FOLDERS...] | bench --startup [ROUNDS] | screens | release"
     exit 2
     ;;
 esac
