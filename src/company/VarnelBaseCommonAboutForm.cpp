@@ -10,19 +10,16 @@ std::function<void(HWND owner, const std::wstring& url)> gOpenWebPage = [](HWND 
 
 namespace {
 
-TFormStyle AboutStyle()
-{
-    TFormStyle style;
-    style.Caption = L"ProgramName のバージョン情報";
-    style.Border = TFormBorder::Dialog;
-    style.ClientWidth = 500;
-    style.ClientHeight = 220;
-    return style;
-}
+const TFormStyle kAboutStyle{
+    .Caption = L"ProgramName のバージョン情報",
+    .Border = TFormBorder::Dialog,
+    .ClientWidth = 500,
+    .ClientHeight = 220,
+};
 
 }  // namespace
 
-T_VarnelBaseCommonAboutForm::T_VarnelBaseCommonAboutForm() : TForm(AboutStyle())
+T_VarnelBaseCommonAboutForm::T_VarnelBaseCommonAboutForm() : TForm(kAboutStyle)
 {
     imgAppIcon = std::make_unique<TImage>(*this, TBounds{12, 12, 48, 48}, kDefaultAnchors, idImage);
     lblProductName = std::make_unique<TLabel>(*this, nullptr, 72, 12, L"lblProductName", kDefaultAnchors, idProductName);

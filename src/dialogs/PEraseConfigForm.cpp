@@ -12,14 +12,14 @@ namespace {
 
 TFormStyle ConfigStyle(HWND owner)
 {
-    TFormStyle style;
-    style.Caption = L"ポフッと削除する条件の設定";
-    style.Border = TFormBorder::Dialog;
-    style.SystemMenu = false;
-    style.ClientWidth = 275;
-    style.ClientHeight = 345;
-    style.Owner = owner;
-    return style;
+    return {
+        .Caption = L"ポフッと削除する条件の設定",
+        .Border = TFormBorder::Dialog,
+        .ClientWidth = 275,
+        .ClientHeight = 345,
+        .SystemMenu = false,
+        .Owner = owner,
+    };
 }
 
 const std::vector<std::wstring> kAppendix = {

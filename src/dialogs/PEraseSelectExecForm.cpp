@@ -5,20 +5,17 @@
 
 namespace {
 
-TFormStyle SelectExecStyle()
-{
-    TFormStyle style;
-    style.Caption = L"条件を選択してファイルをポフッと削除";
-    style.Border = TFormBorder::Sizeable;
-    style.ClientWidth = 406;
-    style.ClientHeight = 149;
-    return style;
-}
+const TFormStyle kSelectExecStyle{
+    .Caption = L"条件を選択してファイルをポフッと削除",
+    .Border = TFormBorder::Sizeable,
+    .ClientWidth = 406,
+    .ClientHeight = 149,
+};
 
 }  // namespace
 
 T_frmSelectExec::T_frmSelectExec(TPEraseProcessor& processor, std::wstring targetFolder)
-    : TCleanupDialog(SelectExecStyle(), processor, std::move(targetFolder))
+    : TCleanupDialog(kSelectExecStyle, processor, std::move(targetFolder))
 {
     // In tab order: ckbRecurseSubDir, btnOK, btnCancel, btnConfig, cbxConditions, ckbUseRecycleBox.
     AddRecurseBox({4, 52, 249, kCheckBoxHeight});

@@ -5,21 +5,18 @@
 
 namespace {
 
-TFormStyle SimpleExecStyle()
-{
-    TFormStyle style;
-    style.Caption = L"条件に該当するすべてのファイルをポフッと削除";
-    style.Border = TFormBorder::Dialog;
-    style.SystemMenu = false;
-    style.ClientWidth = 404;
-    style.ClientHeight = 103;
-    return style;
-}
+const TFormStyle kSimpleExecStyle{
+    .Caption = L"条件に該当するすべてのファイルをポフッと削除",
+    .Border = TFormBorder::Dialog,
+    .ClientWidth = 404,
+    .ClientHeight = 103,
+    .SystemMenu = false,
+};
 
 }  // namespace
 
 T_frmSimpleExec::T_frmSimpleExec(TPEraseProcessor& processor, std::wstring targetFolder)
-    : TCleanupDialog(SimpleExecStyle(), processor, std::move(targetFolder))
+    : TCleanupDialog(kSimpleExecStyle, processor, std::move(targetFolder))
 {
     // In tab order: ckbRecurseSubDir, btnOK, btnCancel, btnConfig, ckbUseRecycleBox.
     AddRecurseBox({4, 26, 249, kCheckBoxHeight});

@@ -10,16 +10,13 @@ constexpr int kLastFrame = 23;
 
 T_frmWait* gWaitForm = nullptr;
 
-TFormStyle WaitStyle()
-{
-    TFormStyle style;
-    style.Caption = L"_frmWait";
-    style.Border = TFormBorder::None;
-    style.StayOnTop = true;
-    style.ClientWidth = 312;
-    style.ClientHeight = 88;
-    return style;
-}
+const TFormStyle kWaitStyle{
+    .Caption = L"_frmWait",
+    .Border = TFormBorder::None,
+    .StayOnTop = true,
+    .ClientWidth = 312,
+    .ClientHeight = 88,
+};
 
 }  // namespace
 
@@ -31,7 +28,7 @@ TAnimateClip EraseClip()
     return {GetModuleHandleW(nullptr), MAKEINTRESOURCEW(kEraseClipId)};
 }
 
-T_frmWait::T_frmWait() : TForm(WaitStyle())
+T_frmWait::T_frmWait() : TForm(kWaitStyle)
 {
     Panel1 = std::make_unique<TPanel>(*this, Handle(), TBounds{0, 0, 312, 88}, TBevel::Lowered, TBevel::Raised);
     Label1 = std::make_unique<TLabel>(*this, Panel1->Handle(), 12, 8, L"ファイル削除中... しばらくお待ちください。");

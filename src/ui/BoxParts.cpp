@@ -9,13 +9,13 @@ constexpr int kButtonGap = 8;
 
 TFormStyle BoxStyle(const std::wstring& caption, int clientWidth96, int clientHeight96)
 {
-    TFormStyle style;
-    style.Caption = caption;
-    style.Border = TFormBorder::Dialog;
-    style.ClientWidth = clientWidth96;
-    style.ClientHeight = clientHeight96;
-    style.Owner = GetActiveWindow();
-    return style;
+    return {
+        .Caption = caption,
+        .Border = TFormBorder::Dialog,
+        .ClientWidth = clientWidth96,
+        .ClientHeight = clientHeight96,
+        .Owner = GetActiveWindow(),
+    };
 }
 
 int BoxButtonRowWidth(int count) { return count * kButtonWidth + (count - 1) * kButtonGap; }

@@ -15,15 +15,7 @@ TComboBox::TComboBox(TControlHost& host, TBounds place, unsigned anchors, int ro
 
 int TComboBox::Count() const { return static_cast<int>(SendMessageW(Handle(), CB_GETCOUNT, 0, 0)); }
 
-std::wstring TComboBox::Item(int index) const
-{
-    LRESULT length = SendMessageW(Handle(), CB_GETLBTEXTLEN, static_cast<WPARAM>(index), 0);
-    if (length == CB_ERR) return {};
-    std::wstring text(static_cast<size_t>(length) + 1, L'\0');
-    LRESULT got = SendMessageW(Handle(), CB_GETLBTEXT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(text.data()));
-    text.resize(got == CB_ERR ? 0 : static_cast<size_t>(got));
-    return text;
-}
+std::wstring TComboBox::Item(int index) const { return ItemText(Handle(), CB_GETLBTEXTLEN, CB_GETLBTEXT, index); }
 
 void TComboBox::SetItems(const std::vector<std::wstring>& items)
 {

@@ -75,6 +75,17 @@ LRESULT CALLBACK TControl::SubclassProc(HWND hwnd, UINT msg, WPARAM wParam, LPAR
     }
 }
 
+std::wstring ItemText(HWND list, UINT lengthMessage, UINT textMessage, int index)
+{
+    // LB_ERR and CB_ERR are both -1.
+    LRESULT length = SendMessageW(list, lengthMessage, static_cast<WPARAM>(index), 0);
+    if (length < 0) return {};
+    std::wstring text(static_cast<size_t>(length) + 1, L'\0');
+    LRESULT got = SendMessageW(list, textMessage, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(text.data()));
+    text.resize(got < 0 ? 0 : static_cast<size_t>(got));
+    return text;
+}
+
 void SetEnabled(std::initializer_list<TControl*> controls, bool value)
 {
     for (TControl* control : controls) control->SetEnabled(value);

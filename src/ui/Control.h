@@ -104,5 +104,9 @@ private:
     int id_;
 };
 
+// The text of a list's item, or the empty text where there is no such item: a list box's
+// (LB_GETTEXTLEN, LB_GETTEXT) or a drop-down list's (CB_GETLBTEXTLEN, CB_GETLBTEXT).
+std::wstring ItemText(HWND list, UINT lengthMessage, UINT textMessage, int index);
+
 // Enables or disables several controls.
 void SetEnabled(std::initializer_list<TControl*> controls, bool value);

@@ -8,15 +8,7 @@ TListBox::TListBox(TControlHost& host, TBounds place, unsigned anchors)
 
 int TListBox::Count() const { return static_cast<int>(SendMessageW(Handle(), LB_GETCOUNT, 0, 0)); }
 
-std::wstring TListBox::Item(int index) const
-{
-    LRESULT length = SendMessageW(Handle(), LB_GETTEXTLEN, static_cast<WPARAM>(index), 0);
-    if (length == LB_ERR) return {};
-    std::wstring text(static_cast<size_t>(length) + 1, L'\0');
-    LRESULT got = SendMessageW(Handle(), LB_GETTEXT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(text.data()));
-    text.resize(got == LB_ERR ? 0 : static_cast<size_t>(got));
-    return text;
-}
+std::wstring TListBox::Item(int index) const { return ItemText(Handle(), LB_GETTEXTLEN, LB_GETTEXT, index); }
 
 std::vector<std::wstring> TListBox::Items() const
 {
