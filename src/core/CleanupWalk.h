@@ -9,8 +9,8 @@ class TPEraseProcessor;
 class TRemover;
 
 struct TWalkContext {
-    // Lets the messages waiting for the program's windows through: at the start of each folder
-    // and, inside one, whenever 50 ms of work have passed.
+    // Lets the messages waiting for the program's windows through: at the start of the run, then
+    // at a folder's start or between its entries once 16 ms have passed since the last time.
     std::function<void()> LetMessagesThrough;
     // Checks each entry against where its folder really is before it is removed: the link guard,
     // for a platform that hides links to files (see LinkGuard). Links to folders are never
