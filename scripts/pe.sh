@@ -374,6 +374,10 @@ case "$mode" in
     install_missing
     release
     ;;
+  sources)  # every source compiled on its own, without the precompiled header (slow: minutes)
+    install_missing; mkdir -p "$build"; compile
+    bash "$root/tests/sources_alone.sh" "$build" --all
+    ;;
   screens)
     install_missing; mkdir -p "$build"; compile all screens; prepare_prefix
     with_display bash "$root/scripts/pe.sh" _screens </dev/null
@@ -411,7 +415,7 @@ case "$mode" in
     copy_prefix "$1"
     ;;
   *)
-    log "usage: scripts/pe.sh run [ARGS...] | test [CTEST ARGS...] | bench [FILES] [ROUNDS] | bench --slope [ROUNDS] [FOLDERS...] | bench --startup [ROUNDS] | screens | release"
+    log "usage: scripts/pe.sh run [ARGS...] | test [CTEST ARGS...] | bench [FILES] [ROUNDS] | bench --slope [ROUNDS] [FOLDERS...] | bench --startup [ROUNDS] | screens | release | sources"
     exit 2
     ;;
 esac

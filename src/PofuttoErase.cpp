@@ -10,8 +10,6 @@
 
 namespace {
 
-constexpr wchar_t kTitle[] = L"VARNEL ポフッと削除";
-
 std::vector<std::wstring> Arguments()
 {
     std::vector<std::wstring> arguments;
@@ -30,7 +28,6 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int)
     SetDefaultDllDirectories(LOAD_LIBRARY_SEARCH_SYSTEM32);
     try {
         TProgramLifetime lifetime;
-        Application().SetTitle(kTitle);
         try {
             ChooseCourse(Arguments());
         } catch (...) {
@@ -41,9 +38,9 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int)
         return CourseExitCode();
     } catch (const std::exception& e) {
         // The start itself failed (no window could be made, say): no window of ours can say so.
-        SayWithSystemBox(ExceptionDisplayText(ExceptionText(e)), kTitle);
+        SayWithSystemBox(ExceptionDisplayText(ExceptionText(e)), kApplicationTitle);
     } catch (...) {
-        SayWithSystemBox(ExceptionDisplayText(L"不明なエラーが発生しました"), kTitle);
+        SayWithSystemBox(ExceptionDisplayText(L"不明なエラーが発生しました"), kApplicationTitle);
     }
     return kExitFailed;
 }

@@ -20,12 +20,18 @@ bool StartApartment()
 
 }  // namespace
 
+void StartApplication()
+{
+    Application().Initialize();
+    Application().SetTitle(kApplicationTitle);
+}
+
 TProgramLifetime::TProgramLifetime()
 {
     InitializeVarnelException();
     comStarted_ = StartApartment();
     try {
-        Application().Initialize();
+        StartApplication();
     } catch (...) {
         // A start that fails half-way is undone like a whole one.
         ShutDown();

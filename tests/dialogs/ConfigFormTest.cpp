@@ -2,7 +2,9 @@
 
 #include "base/Handles.h"
 #include "core/PEraseClasses.h"
+#include "dialogs/DialogFixture.h"
 #include "dialogs/PEraseConfigForm.h"
+#include "program/ProgramLifetime.h"
 #include "support/BoxWatcher.h"
 #include "support/DialogDriver.h"
 #include "support/LayoutCheck.h"
@@ -12,23 +14,16 @@
 
 namespace {
 
-constexpr wchar_t kTitle[] = L"VARNEL ポフッと削除";
+constexpr const wchar_t* kTitle = kApplicationTitle;
 constexpr wchar_t kInputTitle[] = L"ファイル名の検索条件を入力してください。";
 
 using Strings = std::vector<std::wstring>;
 
-// A settings file in a fresh folder and a processor over it; each test gets new ones.
-class ConfigDialog : public testing::Test {
+// The settings file as the program names it, its recycle-bin option on.
+class ConfigDialog : public DialogFixture {
 protected:
-    void SetUp() override
-    {
-        Application().SetTitle(kTitle);
-        Settings(L"*.~*;.#*.*;*.tmp", "010");
-    }
+    ConfigDialog() : DialogFixture(L".\\PEConfig.ini", "010") {}
 
-    std::wstring File() const { return settings_.File(); }
-    TPEraseProcessor& Processor() const { return settings_.Processor(); }
-    void Settings(const std::wstring& conditions, const char* flags) { settings_.Write(conditions, flags); }
     // The dialog in one of its roles, shown.
     std::unique_ptr<T_frmConfig> Open(bool configOnly = true)
     {
@@ -38,8 +33,6 @@ protected:
         return form;
     }
     Strings Listed(const T_frmConfig& form) const { return form.lbxEraseCharSet->Items(); }
-
-    TestSettings settings_{L".\\PEConfig.ini"};
 };
 
 TEST_F(ConfigDialog, OpensWithTheProcessorsStateInEitherRole)

@@ -2,39 +2,32 @@
 
 #include "core/PEraseClasses.h"
 #include "run/PEraseWaitDlg.h"
+#include "dialogs/DialogFixture.h"
 #include "dialogs/PEraseSelectExecForm.h"
 #include "dialogs/PEraseSimpleExecForm.h"
 #include "support/BoxWatcher.h"
 #include "support/DialogDriver.h"
 #include "support/LayoutCheck.h"
+#include "program/ProgramLifetime.h"
 #include "support/TestSupport.h"
 #include "ui/Application.h"
 
 namespace {
 
-constexpr wchar_t kApplicationTitle[] = L"VARNEL ポフッと削除";
 constexpr wchar_t kSettingsDialog[] = L"ポフッと削除する条件の設定";
 
 using Strings = std::vector<std::wstring>;
 
-// A settings file in a fresh folder and a processor over it; the dialogs clean a folder there.
-class ExecDialogs : public testing::Test {
+// Every option off; the dialogs clean a folder beside the settings file.
+class ExecDialogs : public DialogFixture {
 protected:
-    void SetUp() override
-    {
-        Application().SetTitle(kApplicationTitle);
-        Settings(L"*.~*;.#*.*;*.tmp", "000");
-    }
+    ExecDialogs() : DialogFixture(L"PEConfig.ini", "000") {}
 
     std::wstring Target() const { return settings_.Dir() / L"target"; }
-    TPEraseProcessor& Processor() const { return settings_.Processor(); }
-    void Settings(const std::wstring& conditions, const char* flags) { settings_.Write(conditions, flags); }
     static void PressChild(HWND window, const std::wstring& caption)
     {
         PostMessageW(FindChild(window, L"Button", caption), BM_CLICK, 0, 0);
     }
-
-    TestSettings settings_;
 };
 
 // After the settings dialog the list is refilled and the condition picked before is picked

@@ -23,7 +23,6 @@ TEST(ModalWindows, EnableTheirOwnerBeforeTheyHide)
     TestSettings settings;
     settings.Write(L"*.~*;.#*.*;*.tmp", "000");
     TPEraseProcessor& processor = settings.Processor();
-    Application().SetTitle(L"VARNEL ポフッと削除");
 
     struct Case {
         const char* what;

@@ -347,26 +347,26 @@ StartedProcess::StartedProcess(const std::wstring& exe, const std::wstring& argu
 {
     PROCESS_INFORMATION info{};
     if (!Launch(exe, arguments, info, environment)) return;
-    CloseHandle(info.hThread);
-    process_ = info.hProcess;
+    KernelHandle thread(info.hThread);
+    process_.Reset(info.hProcess);
     id_ = info.dwProcessId;
 }
 
 StartedProcess::~StartedProcess()
 {
     if (!process_) return;
-    if (WaitForSingleObject(process_, 0) != WAIT_OBJECT_0) {
-        TerminateProcess(process_, 99);
-        WaitForSingleObject(process_, 5000);
+    if (WaitForSingleObject(process_.Get(), 0) != WAIT_OBJECT_0) {
+        TerminateProcess(process_.Get(), 99);
+        WaitForSingleObject(process_.Get(), 5000);
     }
-    CloseHandle(process_);
 }
 
 int StartedProcess::Wait(std::chrono::milliseconds timeout)
 {
-    if (!process_ || WaitForSingleObject(process_, static_cast<DWORD>(timeout.count())) != WAIT_OBJECT_0) return -1;
+    if (!process_ || WaitForSingleObject(process_.Get(), static_cast<DWORD>(timeout.count())) != WAIT_OBJECT_0)
+        return -1;
     DWORD code = 0;
-    GetExitCodeProcess(process_, &code);
+    GetExitCodeProcess(process_.Get(), &code);
     return static_cast<int>(code);
 }
 

@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "base/Handles.h"
 #include "ui/Layout.h"
 
 // A fresh folder under the temporary folder, removed with everything in it afterwards
@@ -75,7 +76,7 @@ public:
     int Wait(std::chrono::milliseconds timeout = std::chrono::seconds(30));
 
 private:
-    HANDLE process_ = nullptr;
+    KernelHandle process_;
     DWORD id_ = 0;
 };
 

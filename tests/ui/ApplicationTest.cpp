@@ -2,6 +2,7 @@
 
 #include <stdexcept>
 
+#include "program/ProgramLifetime.h"
 #include "support/BoxWatcher.h"
 #include "support/TestSupport.h"
 #include "ui/Application.h"
@@ -9,7 +10,7 @@
 
 namespace {
 
-constexpr wchar_t kTitle[] = L"VARNEL ポフッと削除";
+constexpr const wchar_t* kTitle = kApplicationTitle;
 constexpr UINT kThrow = WM_APP + 10;
 constexpr UINT kCount = WM_APP + 11;
 
@@ -61,13 +62,12 @@ protected:
     void SetUp() override
     {
         FinalizeApplication();
-        Application().Initialize();
-        Application().SetTitle(kTitle);
+        StartApplication();
     }
     void TearDown() override
     {
         FinalizeApplication();
-        Application().Initialize();
+        StartApplication();
     }
 };
 

@@ -2,6 +2,7 @@
 
 #include <thread>
 
+#include "program/ProgramLifetime.h"
 #include "support/BoxWatcher.h"
 #include "support/LayoutCheck.h"
 #include "support/Pixels.h"
@@ -101,8 +102,8 @@ TEST(MessageDialog, KindsButtonsAndAnswers)
 
 TEST(MessageDialog, ACaptionReplacesTheKindsTitle)
 {
-    BoxWatcher watcher(L"VARNEL ポフッと削除", L"OK");
-    EXPECT_EQ(MessageDlg(L"失敗しました.", TMsgDlgType::Error, TMsgDlgButtons::Ok, L"VARNEL ポフッと削除"),
+    BoxWatcher watcher(kApplicationTitle, L"OK");
+    EXPECT_EQ(MessageDlg(L"失敗しました.", TMsgDlgType::Error, TMsgDlgButtons::Ok, kApplicationTitle),
               TModalResult::Ok);
     EXPECT_TRUE(watcher.Seen().found);
 }

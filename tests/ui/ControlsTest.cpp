@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <windows.h>
 #include <tlhelp32.h>
 
 #include <memory>

@@ -79,7 +79,6 @@ int wmain(int argc, wchar_t** argv)
     if (argc < 2) return 2;
     gFolder = DosPath(ToUtf8(argv[1]));
     TProgramLifetime lifetime;
-    Application().SetTitle(L"VARNEL ポフッと削除");
     {
         TestSettings settings;
         settings.Write(L"*.~*;.#*.*;*.tmp;*.bak", "110");
