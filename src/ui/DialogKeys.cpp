@@ -28,10 +28,10 @@ void TDialogKeys::RestoreFocus(HWND form) const
     HWND target = lastFocus_;
     if (!target || !IsChild(form, target) || !IsWindowVisible(target) || !IsWindowEnabled(target))
         target = GetNextDlgTabItem(form, nullptr, FALSE);
-    if (target) SetFocus(target);
+    if (target) ::SetFocus(target);
 }
 
-void TDialogKeys::Forget(HWND child, const TControl* control)
+void TDialogKeys::ChildGone(HWND child, const TControl* control)
 {
     if (control && control == default_) default_ = nullptr;
     if (lastFocus_ == child) lastFocus_ = nullptr;

@@ -25,7 +25,7 @@ public:
     void RestoreFocus(HWND form) const;
 
     // A child that goes away (with its control, or null).
-    void Forget(HWND child, const TControl* control);
+    void ChildGone(HWND child, const TControl* control);
 
 private:
     TControl* default_ = nullptr;

@@ -199,7 +199,7 @@ void TForm::Forget(HWND child)
 {
     if (!layout_.Has(child)) return;
     auto control = std::find_if(controls_.begin(), controls_.end(), [child](TControl* c) { return c->Handle() == child; });
-    keys_.Forget(child, control == controls_.end() ? nullptr : *control);
+    keys_.ChildGone(child, control == controls_.end() ? nullptr : *control);
     if (control != controls_.end()) controls_.erase(control);
     layout_.Remove(child);
     RemoveWindowSubclass(child, &TForm::ChildProc, kChildSubclassId);
