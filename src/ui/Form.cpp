@@ -134,10 +134,7 @@ void TForm::ChangeDpi(UINT dpi, const RECT& bounds)
 // the font it draws with.
 void TForm::PlaceNow(HWND child)
 {
-    auto measure = [this](HWND window, bool bold, UINT) {
-        TClientDC dc(window);
-        return MeasureText(dc.Get(), fonts_->Get(bold), WindowText(window));
-    };
+    auto measure = [this](HWND window, bool bold, UINT) { return MeasureText(fonts_->Get(bold), WindowText(window)); };
     MoveTo(child, layout_.PlaceFor(child, ClientSize96(), dpi_, measure));
 }
 

@@ -15,6 +15,15 @@ const TProgramFonts& DesignFonts()
     return fonts;
 }
 
+// The DC every text is measured on, made once: taking a window's DC for each measurement costs a
+// round trip to the display under Wine, and a form measures its texts many times as it is laid
+// out.
+HDC MeasuringDC()
+{
+    static const TMemoryDC dc(nullptr);
+    return dc.Get();
+}
+
 }  // namespace
 
 SIZE MeasureText(HDC dc, HFONT font, const std::wstring& text)
@@ -25,22 +34,20 @@ SIZE MeasureText(HDC dc, HFONT font, const std::wstring& text)
     return {r.right - r.left, r.bottom - r.top};
 }
 
-SIZE MeasureCaption(const std::wstring& caption, bool bold)
-{
-    TClientDC screen;
-    return MeasureText(screen.Get(), DesignFonts().Get(bold), caption);
-}
+SIZE MeasureText(HFONT font, const std::wstring& text) { return MeasureText(MeasuringDC(), font, text); }
+
+SIZE MeasureCaption(const std::wstring& caption, bool bold) { return MeasureText(DesignFonts().Get(bold), caption); }
 
 SIZE MeasureWrapped(const std::wstring& caption, int maxWidth96)
 {
-    TClientDC screen;
-    TSelectObject font(screen.Get(), DesignFonts().Get(false));
+    HDC dc = MeasuringDC();
+    TSelectObject font(dc, DesignFonts().Get(false));
     TEXTMETRICW metrics{};
-    GetTextMetricsW(screen.Get(), &metrics);
+    GetTextMetricsW(dc, &metrics);
     SIZE size{0, 0};
-    for (const std::wstring& line : WrapText(screen.Get(), caption, maxWidth96)) {
+    for (const std::wstring& line : WrapText(dc, caption, maxWidth96)) {
         SIZE extent{};
-        GetTextExtentPoint32W(screen.Get(), line.c_str(), static_cast<int>(line.size()), &extent);
+        GetTextExtentPoint32W(dc, line.c_str(), static_cast<int>(line.size()), &extent);
         size.cx = std::max(size.cx, extent.cx);
         size.cy += metrics.tmHeight;
     }
