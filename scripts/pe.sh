@@ -49,8 +49,8 @@ install_missing() {
     [zip]=zip
     [unzip]=unzip
     [locale-gen]=locales
-    [osslsigncode]=osslsigncode
     [openssl]=openssl
+    [softhsm2-util]=softhsm2
   )
   local missing=()
   for tool in "${!need[@]}"; do
@@ -59,6 +59,8 @@ install_missing() {
     fi
   done
   [ -d /usr/src/googletest/googletest ] || missing+=(googletest)
+  # The signer reaches a key on a token through OpenSSL's PKCS#11 engine.
+  compgen -G '/usr/lib/*/engines-3/pkcs11.so' >/dev/null || missing+=(libengine-pkcs11-openssl)
   [ -d /usr/share/fonts/opentype/ipafont-gothic ] || missing+=(fonts-ipafont)
   # Wine's own fonts draw the title bar's close box (Marlett).
   [ -f /usr/share/wine/fonts/marlett.ttf ] || missing+=(fonts-wine)
@@ -73,6 +75,8 @@ install_missing() {
       { cat "$apt_log"; exit 1; }
     rm -f "$apt_log"
   fi
+  signer_at_least_2_9
+
   # Japanese, the program's own; Hindi, whose Windows locale has no ANSI code page, so that Wine's
   # is UTF-8 there (the tests of a system with "Use Unicode UTF-8 for worldwide language support").
   local locale added=0
@@ -89,6 +93,23 @@ install_missing() {
   fi
   # Wine's ANSI code page follows the locale: 932 for Japanese.
   export LANG=ja_JP.UTF-8 LC_ALL=ja_JP.UTF-8
+}
+
+# osslsigncode 2.9 or later: it reads the key's password or PIN from standard input (2.9) and signs
+# packages (2.7, with their central directory sorted as Windows wants from 2.9). Debian bookworm's
+# own suite has 2.5; its backports have 2.9.
+signer_at_least_2_9() {
+  local version
+  version=$(osslsigncode --version 2>/dev/null | awk 'NR == 1 {print $2}')
+  if [ -n "$version" ] && printf '2.9\n%s\n' "$version" | sort -V -C; then return; fi
+  local suite
+  suite="$(. /etc/os-release && echo "$VERSION_CODENAME")-backports"
+  log "installing: osslsigncode from $suite (2.9 or later is needed; this machine has ${version:-none})"
+  grep -rqs "$suite" /etc/apt/sources.list /etc/apt/sources.list.d ||
+    echo "deb http://deb.debian.org/debian $suite main" >/etc/apt/sources.list.d/pofutto-backports.list
+  { LC_ALL=C apt-get update -qq &&
+    LC_ALL=C DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends -t "$suite" osslsigncode; } \
+    >/dev/null 2>&1 || { log "osslsigncode 2.9 could not be installed from $suite"; exit 1; }
 }
 
 # On Windows the tools come from MSYS2 (and NSIS from its own installer); what is missing is
@@ -160,12 +181,22 @@ release() {
   epoch=$(git -C "$root" log -1 --format=%ct HEAD)
   configure_options=(-DPOFUTTO_TESTS=OFF)
   sides=(a second-build)
-  if [ -n "${PE_SIGN_PFX:-}" ]; then
+  if [ -n "${PE_SIGN_PKCS11_MODULE:-}" ]; then
+    [ -f "$PE_SIGN_PKCS11_MODULE" ] || { log "release: PE_SIGN_PKCS11_MODULE names no file"; exit 1; }
+    [ -f "${PE_SIGN_CERT:-}" ] || { log "release: PE_SIGN_CERT names no certificate"; exit 1; }
+    [ -n "${PE_SIGN_KEY:-}" ] || { log "release: PE_SIGN_KEY names no key (a pkcs11: URI)"; exit 1; }
+    configure_options+=(-DPOFUTTO_SIGN=ON)
+    export SOURCE_DATE_EPOCH=$epoch PE_SIGN_PKCS11_MODULE PE_SIGN_KEY PE_SIGN_CERT PE_SIGN_PIN="${PE_SIGN_PIN:-}"
+    signed="signed (key on a token)"
+  elif [ -n "${PE_SIGN_PFX:-}" ]; then
     [ -f "$PE_SIGN_PFX" ] || { log "release: PE_SIGN_PFX names no file"; exit 1; }
     configure_options+=(-DPOFUTTO_SIGN=ON)
     export SOURCE_DATE_EPOCH=$epoch PE_SIGN_PFX PE_SIGN_PASSWORD="${PE_SIGN_PASSWORD:-}"
     signed=signed
-    [ -n "${PE_SIGN_TIMESTAMP:-}" ] && { sides=(a); signed="signed and timestamped"; }
+  fi
+  if [ "$signed" != unsigned ] && [ -n "${PE_SIGN_TIMESTAMP:-}" ]; then
+    sides=(a)
+    signed="$signed and timestamped"
   fi
   work=$(mktemp -d "${TMPDIR:-/tmp}/pofutto-release.XXXXXX")
   trap "rm -rf '$work'" EXIT
@@ -195,7 +226,7 @@ release() {
   rm -f "$root/dist"/PofuttoErase-*.zip "$root/dist"/PofuttoErase-*-setup.exe "$root/dist/SHA256SUMS"
   cp "$work/a.out"/* "$root/dist/"
   log "release $version of $commit in dist/: PofuttoErase-$version.zip, PofuttoErase-$version-setup.exe, SHA256SUMS;" \
-    "$same; $signed$([ "$signed" = unsigned ] && echo " (no certificate in PE_SIGN_PFX)")"
+    "$same; $signed$([ "$signed" = unsigned ] && echo " (no key in PE_SIGN_PKCS11_MODULE or PE_SIGN_PFX)")"
 }
 
 # A Wine prefix of our own, Japanese (ANSI code page 932), with a virtual desktop so windows

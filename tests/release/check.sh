@@ -59,7 +59,8 @@ done
 # uninstaller before packing it and the installer once it is written. Each signature verifies
 # against the certificate; the zip holds the signed program, which without its signature is the
 # unsigned build's; and the same files signed again give the same bytes.
-if command -v osslsigncode >/dev/null && command -v openssl >/dev/null && command -v makensis >/dev/null; then
+if command -v osslsigncode >/dev/null && command -v openssl >/dev/null && command -v makensis >/dev/null &&
+  command -v python3 >/dev/null; then
   keys="$work/keys"
   mkdir -p "$keys" "$work/signed/generated"
   openssl req -x509 -newkey rsa:2048 -nodes -days 2 -keyout "$keys/key.pem" -out "$keys/cert.pem" \
@@ -71,10 +72,11 @@ if command -v osslsigncode >/dev/null && command -v openssl >/dev/null && comman
   # looked at here.
   cat >"$keys/sign_and_keep.sh" <<SIGN
 bash "$root/scripts/sign_file.sh" "\$1" || exit 1
-case "\$1" in *-setup.exe) ;; *) cp "\$1" "$work/signed/uninstaller.exe" ;; esac
+case "\$1" in *-setup.exe) ;; *) cp "\$1" "\$KEEP_UNINSTALLER_IN/uninstaller.exe" ;; esac
 SIGN
   sign_all() {  # $1: where the signed build goes
     mkdir -p "$1/generated"
+    export KEEP_UNINSTALLER_IN="$1"
     cp "$build/PofuttoErase.exe" "$1/"
     cp "$build/generated/version.txt" "$build/generated/readme.txt" "$1/generated/"
     bash "$root/scripts/sign_file.sh" "$1/PofuttoErase.exe"
@@ -97,7 +99,67 @@ SIGN
     same_bytes "$work/signed/out/$file" "$work/signed-again/out/$file" || fail "$file differs when signed again"
   done
   (cd "$work/signed/out" && sha256sum -c --quiet SHA256SUMS) || fail "SHA256SUMS does not check the signed files"
+  osslsigncode verify -CAfile "$keys/cert.pem" -in "$work/signed/PofuttoErase.exe" 2>/dev/null |
+    grep -qx $'\tText description: PofuttoErase' || fail "the signature's description is not PofuttoErase"
+
+  # The same key on a token (SoftHSM), as publicly trusted code-signing keys are kept, reached
+  # through PKCS#11 with a PIN that only the environment holds: every file signed, and the same
+  # bytes as from the file (RSA signs deterministically). The signer is watched: the PIN reaches it
+  # on its standard input, never among its arguments.
+  if command -v softhsm2-util >/dev/null && module=$(ls /usr/lib/softhsm/libsofthsm2.so 2>/dev/null); then
+    mkdir -p "$keys/tokens" "$keys/watch" "$keys/shim"
+    printf 'directories.tokendir = %s/tokens\nobjectstore.backend = file\nlog.level = ERROR\n' "$keys" >"$keys/softhsm2.conf"
+    export SOFTHSM2_CONF="$keys/softhsm2.conf"
+    pin="pin-$RANDOM$RANDOM"
+    softhsm2-util --init-token --free --label pe-test --pin "$pin" --so-pin "so-$pin" >/dev/null
+    openssl pkcs8 -topk8 -nocrypt -in "$keys/key.pem" -out "$keys/key.p8"
+    softhsm2-util --import "$keys/key.p8" --token pe-test --label signer --id 01 --pin "$pin" >/dev/null
+    rm -f "$keys/key.p8"
+    cat >"$keys/shim/osslsigncode" <<SHIM
+#!/usr/bin/env bash
+printf '%s\n' "\$*" >>"$keys/watch/arguments"
+secret=\$(cat)
+printf '%s\n' "\$secret" >>"$keys/watch/input"
+printf '%s' "\$secret" | exec "$(command -v osslsigncode)" "\$@"
+SHIM
+    chmod +x "$keys/shim/osslsigncode"
+    (
+      unset PE_SIGN_PFX PE_SIGN_PASSWORD
+      export PATH="$keys/shim:$PATH" PE_SIGN_PKCS11_MODULE="$module" PE_SIGN_CERT="$keys/cert.pem" PE_SIGN_PIN="$pin"
+      export PE_SIGN_KEY="pkcs11:token=pe-test;object=signer;type=private"
+      sign_all "$work/token"
+    ) || fail "signing with the key on the token failed"
+    for file in PofuttoErase.exe PofuttoErase-setup.exe uninstaller.exe; do
+      verify "$work/token/$file" || fail "$file signed with the token's key does not verify"
+    done
+    for file in "PofuttoErase-$version.zip" "PofuttoErase-$version-setup.exe"; do
+      same_bytes "$work/token/out/$file" "$work/signed/out/$file" || fail "$file signed on the token differs from the file's"
+    done
+    grep -qF -- "$pin" "$keys/watch/arguments" && fail "the PIN was on the signer's command line"
+    [ "$(grep -c -xF -- "$pin" "$keys/watch/input")" -ge 3 ] || fail "the PIN did not reach the signer through its input"
+    unset SOFTHSM2_CONF
+  else
+    fail "softhsm2 is needed to check signing with a key on a token"
+  fi
+
+  # A timestamp from an RFC 3161 responder on this machine (openssl ts): the signature verifies,
+  # and still does at a time past the certificate's end, when one without a timestamp does not.
+  openssl req -x509 -newkey rsa:2048 -nodes -days 3650 -keyout "$keys/tsa.key" -out "$keys/tsa.pem" \
+    -subj "/CN=PofuttoErase test TSA" -addext "extendedKeyUsage=critical,timeStamping" 2>/dev/null
+  python3 "$root/tests/release/tsa_server.py" "$keys" >"$keys/tsa.port" 2>"$keys/tsa.log" &
+  responder=$!
+  for _ in $(seq 50); do [ -s "$keys/tsa.port" ] && break; sleep 0.1; done
+  cp "$build/PofuttoErase.exe" "$work/timestamped.exe"
+  PE_SIGN_TIMESTAMP="http://127.0.0.1:$(cat "$keys/tsa.port")" bash "$root/scripts/sign_file.sh" "$work/timestamped.exe" ||
+    fail "signing with a timestamp failed: $(cat "$keys/tsa.log")"
+  kill "$responder" 2>/dev/null || true
+  past_end=$(($(date +%s) + 3 * 86400))
+  stamped() { osslsigncode verify -CAfile "$keys/cert.pem" -TSA-CAfile "$keys/tsa.pem" -in "$work/timestamped.exe" "$@" >/dev/null 2>&1; }
+  stamped || fail "the timestamped program does not verify"
+  stamped -time "$past_end" || fail "the timestamped program does not verify after its certificate's end"
+  osslsigncode verify -CAfile "$keys/cert.pem" -time "$past_end" -in "$work/signed/PofuttoErase.exe" >/dev/null 2>&1 &&
+    fail "a signature without a timestamp still verifies after its certificate's end"
 else
-  fail "osslsigncode, openssl and makensis are needed to check a signed release"
+  fail "osslsigncode, openssl, makensis and python3 are needed to check a signed release"
 fi
 exit $failed
