@@ -2,7 +2,12 @@
 ; a Start-menu shortcut to its settings dialog, two entries on folders in Explorer, and the
 ; entry under the user's installed programs. No administrator rights.
 ; makensis -INPUTCHARSET UTF8 -DEXE=<PofuttoErase.exe> -DOUTFILE=<setup.exe> -DCOPYRIGHT=<text>
-;   [-DSIGN_SHELL=<bash> -DSIGN_SCRIPT=<scripts/sign_file.sh>] PofuttoErase.nsi
+;   [-DSIGN_SHELL=<bash> -DSIGN_SCRIPT=<scripts/sign_file.sh>]
+;   [-DMENU=<PofuttoEraseMenu.dll> -DPACKAGE=<PofuttoErase.msix>] PofuttoErase.nsi
+; A signed release hands the context-menu module and the sparse package, signed: on Windows 11
+; the package is registered with the installation folder as its external location, so that the
+; two entries stand in the first context menu too. Without them it installs the classic entries
+; alone, as ever.
 ; (paths are taken from this folder, where makensis works)
 Unicode true
 ; The program is 64-bit; so is its installer where this NSIS has the 64-bit stubs (Debian's has;
@@ -22,6 +27,7 @@ Unicode true
 !include MUI2.nsh
 !include FileFunc.nsh
 !include Sections.nsh
+!include LogicLib.nsh
 
 ; The version is the one in the program's own version resource.
 !getdllversion "${EXE}" VERSION_
@@ -76,6 +82,25 @@ VIAddVersionKey /LANG=1041 "LegalCopyright" "${COPYRIGHT}"
   WriteRegStr HKCU "Software\Classes\${ROOT}\PofuttoEraseSelect\command" "" '"$INSTDIR\PofuttoErase.exe" others "${ARGUMENT}"'
 !macroend
 
+; The sparse package, on Windows 11 (build 22000 and later), whose first context menu shows only
+; what a package declares. PowerShell's Appx commands register and remove it for the current user
+; without administrator rights; a package of an earlier version goes before the new one comes.
+!ifdef PACKAGE
+!define PACKAGE_NAME "VARNEL.PofuttoErase"
+!macro RemovePackage
+  nsExec::Exec 'powershell.exe -NoProfile -NonInteractive -ExecutionPolicy Bypass -Command "Get-AppxPackage -Name ${PACKAGE_NAME} | Remove-AppxPackage"'
+  Pop $0
+!macroend
+!macro AddPackage
+  ReadRegStr $0 HKLM "SOFTWARE\Microsoft\Windows NT\CurrentVersion" "CurrentBuildNumber"
+  ${If} $0 >= 22000
+    !insertmacro RemovePackage
+    nsExec::Exec 'powershell.exe -NoProfile -NonInteractive -ExecutionPolicy Bypass -Command "Add-AppxPackage -Path \"$INSTDIR\PofuttoErase.msix\" -ExternalLocation \"$INSTDIR\""'
+    Pop $0
+  ${EndIf}
+!macroend
+!endif
+
 !macro RemoveFolderEntries ROOT
   DeleteRegKey HKCU "Software\Classes\${ROOT}\PofuttoErase"
   DeleteRegKey HKCU "Software\Classes\${ROOT}\PofuttoEraseSelect"
@@ -86,6 +111,11 @@ VIAddVersionKey /LANG=1041 "LegalCopyright" "${COPYRIGHT}"
 Section "-Program"
   SetOutPath "$INSTDIR"
   File "/oname=PofuttoErase.exe" "${EXE}"
+  !ifdef PACKAGE
+    File "/oname=PofuttoEraseMenu.dll" "${MENU}"
+    File "/oname=PofuttoErase.msix" "${PACKAGE}"
+    !insertmacro AddPackage
+  !endif
   WriteUninstaller "$INSTDIR\Uninstall.exe"
   CreateShortCut "${SHORTCUT}" "$INSTDIR\PofuttoErase.exe" "" "$INSTDIR\PofuttoErase.exe" 0
   !insertmacro FolderEntries "Directory\shell" "%1"
@@ -104,6 +134,11 @@ Section "-Program"
 SectionEnd
 
 Section "-un.Program"
+  !ifdef PACKAGE
+    !insertmacro RemovePackage
+    Delete "$INSTDIR\PofuttoEraseMenu.dll"
+    Delete "$INSTDIR\PofuttoErase.msix"
+  !endif
   Delete "$INSTDIR\PofuttoErase.exe"
   Delete "$INSTDIR\Uninstall.exe"
   Delete "${SHORTCUT}"

@@ -160,6 +160,8 @@ configure_failed() {  # $1: the log
 # Whether two files hold the same bytes (without cmp, which a default MSYS2 lacks).
 same_bytes() { [ "$(sha256sum <"$1")" = "$(sha256sum <"$2")" ]; }
 
+certificate_subject() { bash "$root/scripts/certificate_subject.sh"; }
+
 # A release from the commit checked out: refused for a work tree with changes (a release is made
 # from a commit); the configure refuses a version that is not MAJOR.MINOR.PATCH. Built twice, in
 # two fresh clones at different paths, without the tests; both must give the same bytes. dist/
@@ -187,11 +189,14 @@ release() {
     [ -n "${PE_SIGN_KEY:-}" ] || { log "release: PE_SIGN_KEY names no key (a pkcs11: URI)"; exit 1; }
     configure_options+=(-DPOFUTTO_SIGN=ON)
     export SOURCE_DATE_EPOCH=$epoch PE_SIGN_PKCS11_MODULE PE_SIGN_KEY PE_SIGN_CERT PE_SIGN_PIN="${PE_SIGN_PIN:-}"
+    configure_options+=("-DPOFUTTO_PACKAGE_PUBLISHER=$(certificate_subject <"$PE_SIGN_CERT")")
     signed="signed (key on a token)"
   elif [ -n "${PE_SIGN_PFX:-}" ]; then
     [ -f "$PE_SIGN_PFX" ] || { log "release: PE_SIGN_PFX names no file"; exit 1; }
     configure_options+=(-DPOFUTTO_SIGN=ON)
     export SOURCE_DATE_EPOCH=$epoch PE_SIGN_PFX PE_SIGN_PASSWORD="${PE_SIGN_PASSWORD:-}"
+    configure_options+=("-DPOFUTTO_PACKAGE_PUBLISHER=$(openssl pkcs12 -in "$PE_SIGN_PFX" -nokeys -clcerts \
+      -passin env:PE_SIGN_PASSWORD 2>/dev/null | certificate_subject)")
     signed=signed
   fi
   if [ "$signed" != unsigned ] && [ -n "${PE_SIGN_TIMESTAMP:-}" ]; then

@@ -74,29 +74,45 @@ if command -v osslsigncode >/dev/null && command -v openssl >/dev/null && comman
 bash "$root/scripts/sign_file.sh" "\$1" || exit 1
 case "\$1" in *-setup.exe) ;; *) cp "\$1" "\$KEEP_UNINSTALLER_IN/uninstaller.exe" ;; esac
 SIGN
+  publisher=$(bash "$root/scripts/certificate_subject.sh" <"$keys/cert.pem")
+  # As a signed build does: the program, the context-menu module and the sparse package signed,
+  # then the installer, which holds the two and signs its uninstaller.
   sign_all() {  # $1: where the signed build goes
     mkdir -p "$1/generated"
     export KEEP_UNINSTALLER_IN="$1"
-    cp "$build/PofuttoErase.exe" "$1/"
+    cp "$build/PofuttoErase.exe" "$build/PofuttoEraseMenu.dll" "$1/"
     cp "$build/generated/version.txt" "$build/generated/readme.txt" "$1/generated/"
     bash "$root/scripts/sign_file.sh" "$1/PofuttoErase.exe"
+    bash "$root/scripts/sign_file.sh" "$1/PofuttoEraseMenu.dll"
+    python3 "$root/scripts/make_package.py" "$build/generated/AppxManifest.xml" "$root/resources/PofuttoErase.ico" \
+      "$publisher" 1700000000 "$1/PofuttoErase.msix"
+    bash "$root/scripts/sign_file.sh" "$1/PofuttoErase.msix"
+    python3 "$root/scripts/make_package.py" --settle 1700000000 "$1/PofuttoErase.msix"
     (cd "$root/installer" && makensis -V2 -INPUTCHARSET UTF8 "-DEXE=$1/PofuttoErase.exe" \
       "-DOUTFILE=$1/PofuttoErase-setup.exe" -DCOPYRIGHT=test -DSIGN_SHELL=bash "-DSIGN_SCRIPT=$keys/sign_and_keep.sh" \
-      PofuttoErase.nsi >/dev/null)
+      "-DMENU=$1/PofuttoEraseMenu.dll" "-DPACKAGE=$1/PofuttoErase.msix" PofuttoErase.nsi >/dev/null)
     bash "$root/scripts/release_files.sh" "$1" "$1/out" 1700000000
   }
   sign_all "$work/signed"
   sign_all "$work/signed-again"
-  for file in PofuttoErase.exe PofuttoErase-setup.exe uninstaller.exe; do
+  for file in PofuttoErase.exe PofuttoEraseMenu.dll PofuttoErase.msix PofuttoErase-setup.exe uninstaller.exe; do
     verify "$work/signed/$file" || fail "the signed $file does not verify against its certificate"
   done
+  # The package as Windows reads it, and the identity the program's manifest names in a build
+  # signed with this certificate (made as the build makes it).
+  cmake "-DPOFUTTO_SOURCE=$root" "-DPOFUTTO_VERSION=$version" "-DPOFUTTO_PACKAGE_PUBLISHER=$publisher" \
+    "-DPOFUTTO_MANIFEST=$work/program.manifest" -P "$root/cmake/manifest.cmake"
+  classes=$(sed -n 's/^set(POFUTTO_MENU_\(CLEAN\|CHOOSE\)_GUID \(.*\))$/\2/p' "$root/CMakeLists.txt" | tr '\n' ' ')
+  # shellcheck disable=SC2086 # the two class ids
+  python3 "$root/tests/release/check_package.py" "$work/signed/PofuttoErase.msix" "$work/program.manifest" "$publisher" \
+    "$version" $classes || fail "the sparse package is not as Windows reads one"
   verify "$build/PofuttoErase.exe" && fail "the unsigned build verifies"
   same_bytes <(unzip -p "$work/signed/out/PofuttoErase-$version.zip" PofuttoErase.exe) "$work/signed/PofuttoErase.exe" ||
     fail "the zip's program is not the signed one"
   osslsigncode remove-signature -in "$work/signed/PofuttoErase.exe" -out "$work/unsigned.exe" >/dev/null 2>&1
   same_bytes "$work/unsigned.exe" "$build/PofuttoErase.exe" || fail "the signed program without its signature differs"
-  for file in "PofuttoErase-$version.zip" "PofuttoErase-$version-setup.exe" SHA256SUMS; do
-    same_bytes "$work/signed/out/$file" "$work/signed-again/out/$file" || fail "$file differs when signed again"
+  for file in out/PofuttoErase-$version.zip out/PofuttoErase-$version-setup.exe out/SHA256SUMS PofuttoErase.msix; do
+    same_bytes "$work/signed/$file" "$work/signed-again/$file" || fail "$file differs when signed again"
   done
   (cd "$work/signed/out" && sha256sum -c --quiet SHA256SUMS) || fail "SHA256SUMS does not check the signed files"
   osslsigncode verify -CAfile "$keys/cert.pem" -in "$work/signed/PofuttoErase.exe" 2>/dev/null |
@@ -129,14 +145,14 @@ SHIM
       export PE_SIGN_KEY="pkcs11:token=pe-test;object=signer;type=private"
       sign_all "$work/token"
     ) || fail "signing with the key on the token failed"
-    for file in PofuttoErase.exe PofuttoErase-setup.exe uninstaller.exe; do
+    for file in PofuttoErase.exe PofuttoEraseMenu.dll PofuttoErase.msix PofuttoErase-setup.exe uninstaller.exe; do
       verify "$work/token/$file" || fail "$file signed with the token's key does not verify"
     done
-    for file in "PofuttoErase-$version.zip" "PofuttoErase-$version-setup.exe"; do
-      same_bytes "$work/token/out/$file" "$work/signed/out/$file" || fail "$file signed on the token differs from the file's"
+    for file in out/PofuttoErase-$version.zip out/PofuttoErase-$version-setup.exe PofuttoEraseMenu.dll PofuttoErase.msix; do
+      same_bytes "$work/token/$file" "$work/signed/$file" || fail "$file signed on the token differs from the file's"
     done
     grep -qF -- "$pin" "$keys/watch/arguments" && fail "the PIN was on the signer's command line"
-    [ "$(grep -c -xF -- "$pin" "$keys/watch/input")" -ge 3 ] || fail "the PIN did not reach the signer through its input"
+    [ "$(grep -c -xF -- "$pin" "$keys/watch/input")" -ge 5 ] || fail "the PIN did not reach the signer through its input"
     unset SOFTHSM2_CONF
   else
     fail "softhsm2 is needed to check signing with a key on a token"
