@@ -28,8 +28,8 @@ include = re.compile(r'^#include ([<"])([^>"]+)[>"]')
 roots = ["src/", "tests/"]
 lines = {f: open(f, encoding="utf-8").read().splitlines() for f in sources}
 
-def resolve(name):
-    for root in roots:
+def resolve(name, including=""):
+    for root in [including.rsplit("/", 1)[0] + "/"] + roots:
         if root + name in lines:
             return root + name
     return None
@@ -50,7 +50,7 @@ def bringing(system):
             if f in brings:
                 continue
             for _, kind, name in includes(f):
-                if (kind == "<" and name == system) or (kind == '"' and resolve(name) in brings):
+                if (kind == "<" and name == system) or (kind == '"' and resolve(name, f) in brings):
                     brings.add(f)
                     changed = True
                     break
@@ -62,7 +62,7 @@ failed = False
 for f in sources:
     first = None
     for n, kind, name in includes(f):
-        if (kind == "<" and name == "windows.h") or (kind == '"' and resolve(name) in windows):
+        if (kind == "<" and name == "windows.h") or (kind == '"' and resolve(name, f) in windows):
             first = n
             break
     code = "\n".join(re.sub(r"//.*", "", line) for line in lines[f] if not line.startswith("#include"))
