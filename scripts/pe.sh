@@ -51,6 +51,7 @@ install_missing() {
     [locale-gen]=locales
     [openssl]=openssl
     [softhsm2-util]=softhsm2
+    [python3]=python3
   )
   local missing=()
   for tool in "${!need[@]}"; do
