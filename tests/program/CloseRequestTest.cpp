@@ -148,7 +148,7 @@ TEST_F(CloseRequest, ToEveryWindowDuringAnImmediateRunLetsItFinish)
 TEST_F(CloseRequest, TheSessionWaitsForAnImmediateRun)
 {
     Paths tree;
-    for (int folder = 0; folder < 400; ++folder)
+    for (int folder = 0; folder < 250; ++folder)
         for (int file = 0; file < 10; ++file)
             tree.push_back(L"d" + std::to_wstring(folder) + L"\\f" + std::to_wstring(file) + L".~tmp");
     MakeTree(Work(), tree);
@@ -171,7 +171,7 @@ TEST_F(CloseRequest, TheSessionWaitsForAnImmediateRun)
     }
     EXPECT_GT(asked, 0) << "the run ended before the session could ask";
     EXPECT_EQ(program->Wait(std::chrono::seconds(60)), 0);
-    EXPECT_EQ(ListTree(Work()).size(), 400u);
+    EXPECT_EQ(ListTree(Work()).size(), 250u);
     ExpectSettingsUntouched();
 }
 
