@@ -46,5 +46,17 @@ function(pofutto_layer name)
   target_compile_definitions(${target} PUBLIC ${WIN_DEFINES})
   target_compile_options(${target} PRIVATE ${OWN_WARNINGS})
   target_link_libraries(${target} PUBLIC ${layer_USES} ${layer_LIBS})
-  target_precompile_headers(${target} PRIVATE <windows.h>)
+  pofutto_system_header(${target})
+endfunction()
+
+# The system's header, precompiled once for every layer and the programs made of them: the first
+# target asked compiles it, the others take its file (the same definitions and options).
+function(pofutto_system_header target)
+  get_property(owner GLOBAL PROPERTY POFUTTO_SYSTEM_HEADER_OWNER)
+  if(owner)
+    target_precompile_headers(${target} REUSE_FROM ${owner})
+  else()
+    target_precompile_headers(${target} PRIVATE <windows.h>)
+    set_property(GLOBAL PROPERTY POFUTTO_SYSTEM_HEADER_OWNER ${target})
+  endif()
 endfunction()

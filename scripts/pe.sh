@@ -254,6 +254,20 @@ prepare_prefix() {
   echo "$digest" >"$WINEPREFIX/.ready"
 }
 
+# The build and the prefix at once: the one keeps the processors busy, the other mostly waits on
+# Wine's start. A failed build stops the prefix half made (its marker unwritten: made anew next time).
+compile_and_prepare() {  # the targets, as compile takes them
+  prepare_prefix &
+  local prefix_job=$!
+  if ! (compile "$@"); then
+    kill "$prefix_job" 2>/dev/null || true
+    wait "$prefix_job" 2>/dev/null || true
+    [ "$native" = 1 ] || wineserver -k >/dev/null 2>&1 || true
+    exit 1
+  fi
+  wait "$prefix_job"
+}
+
 # A copy of the prefix, marker included. The large, only-read system folder is hard-linked; the
 # rest is copied, but for the users' temporary files.
 copy_prefix() {  # $1: where the copy goes
@@ -387,7 +401,7 @@ case "$mode" in
     ;;
   _run)  # the job of run_program: build, prefix, and the program on the display or, without
     # one, on a virtual screen, since a dialog would wait for a click that cannot come there
-    compile; prepare_prefix
+    compile_and_prepare
     [ "$native" = 1 ] && exec "$build/PofuttoErase.exe" "$@"
     if [ -n "${DISPLAY:-}" ]; then
       exec bash "$root/scripts/pe.sh" _wine "$build/PofuttoErase.exe" "$@"
@@ -400,11 +414,11 @@ case "$mode" in
       "$build/PofuttoErase.exe" "$@" >/dev/null 2>&1
     ;;
   test)
-    install_missing; mkdir -p "$build"; compile; prepare_prefix
+    install_missing; mkdir -p "$build"; compile_and_prepare
     with_display bash "$root/scripts/pe.sh" _ctest "$@"
     ;;
   bench)
-    install_missing; mkdir -p "$build"; compile all bench_tools; prepare_prefix
+    install_missing; mkdir -p "$build"; compile_and_prepare all bench_tools
     with_display bash "$root/scripts/bench.sh" "$@"
     ;;
   release)
@@ -416,7 +430,7 @@ case "$mode" in
     bash "$root/tests/sources_alone.sh" "$build" --all
     ;;
   screens)
-    install_missing; mkdir -p "$build"; compile all screens; prepare_prefix
+    install_missing; mkdir -p "$build"; compile_and_prepare all screens
     with_display bash "$root/scripts/pe.sh" _screens </dev/null
     ;;
   _screens)  # inside the display: the pictures at 96 DPI, then at 144 DPI (150 %)
