@@ -9,9 +9,8 @@ endif()
 # GoogleTest: from the machine's sources, built with the same toolchain, where they are (Debian's
 # googletest package); otherwise an installed GoogleTest (a Windows MinGW-w64 toolchain's).
 # Read from the top folder before tests/, so that its build comes before the tests' in Ninja's
-# file:
-# Ninja starts ready steps in that order, and GoogleTest's long compile then runs beside the
-# layers' instead of alone at the end.
+# file: Ninja starts ready steps in that order, and GoogleTest's long compile then runs beside
+# the layers' instead of alone at the end.
 set(GOOGLETEST_SOURCE /usr/src/googletest CACHE PATH "GoogleTest sources")
 if(EXISTS ${GOOGLETEST_SOURCE}/CMakeLists.txt)
   set(gtest_force_shared_crt OFF CACHE BOOL "" FORCE)
