@@ -255,17 +255,14 @@ prepare_prefix() {
 }
 
 # The build and the prefix at once: the one keeps the processors busy, the other mostly waits on
-# Wine's start. A failed build stops the prefix half made (its marker unwritten: made anew next time).
+# Wine's start. After a failed build the prefix is still finished (Wine's start cannot be stopped
+# halfway cleanly), so that no Wine process outlives this script.
 compile_and_prepare() {  # the targets, as compile takes them
   prepare_prefix &
-  local prefix_job=$!
-  if ! (compile "$@"); then
-    kill "$prefix_job" 2>/dev/null || true
-    wait "$prefix_job" 2>/dev/null || true
-    [ "$native" = 1 ] || wineserver -k >/dev/null 2>&1 || true
-    exit 1
-  fi
+  local prefix_job=$! built=0
+  (compile "$@") && built=1
   wait "$prefix_job"
+  [ "$built" = 1 ] || exit 1
 }
 
 # A copy of the prefix, marker included. The large, only-read system folder is hard-linked; the
