@@ -2,7 +2,7 @@
 ; a Start-menu shortcut to its settings dialog, two entries on folders in Explorer, and the
 ; entry under the user's installed programs. No administrator rights.
 ; makensis -INPUTCHARSET UTF8 -DEXE=<PofuttoErase.exe> -DOUTFILE=<setup.exe> -DCOPYRIGHT=<text>
-;   [-DSIGN_SHELL=<bash> -DSIGN_SCRIPT=<scripts/sign_file.sh>]
+;   -DENTRIES=<FolderEntries.nsh, the entries' captions and keywords> [-DSIGN_SHELL=<bash> -DSIGN_SCRIPT=<scripts/sign_file.sh>]
 ;   [-DMENU=<PofuttoEraseMenu.dll> -DPACKAGE=<PofuttoErase.msix>] PofuttoErase.nsi
 ; A signed release hands the context-menu module and the sparse package, signed: on Windows 11
 ; the package is registered with the installation folder as its external location, so that the
@@ -28,6 +28,7 @@ Unicode true
 !include FileFunc.nsh
 !include Sections.nsh
 !include LogicLib.nsh
+!include "${ENTRIES}"
 
 ; The version is the one in the program's own version resource.
 !getdllversion "${EXE}" VERSION_
@@ -74,12 +75,12 @@ VIAddVersionKey /LANG=1041 "LegalCopyright" "${COPYRIGHT}"
 ; The two entries of folders (root "Directory\shell", argument %1) and of the background of an
 ; open folder (root "Directory\Background\shell", argument %V).
 !macro FolderEntries ROOT ARGUMENT
-  WriteRegStr HKCU "Software\Classes\${ROOT}\PofuttoErase" "" "ポフッと削除"
+  WriteRegStr HKCU "Software\Classes\${ROOT}\PofuttoErase" "" "${CLEAN_TITLE}"
   WriteRegStr HKCU "Software\Classes\${ROOT}\PofuttoErase" "Icon" "$INSTDIR\PofuttoErase.exe,0"
-  WriteRegStr HKCU "Software\Classes\${ROOT}\PofuttoErase\command" "" '"$INSTDIR\PofuttoErase.exe" RevorErase "${ARGUMENT}"'
-  WriteRegStr HKCU "Software\Classes\${ROOT}\PofuttoEraseSelect" "" "条件を選んでポフッと削除"
+  WriteRegStr HKCU "Software\Classes\${ROOT}\PofuttoErase\command" "" '"$INSTDIR\PofuttoErase.exe" ${CLEAN_KEYWORD} "${ARGUMENT}"'
+  WriteRegStr HKCU "Software\Classes\${ROOT}\PofuttoEraseSelect" "" "${CHOOSE_TITLE}"
   WriteRegStr HKCU "Software\Classes\${ROOT}\PofuttoEraseSelect" "Icon" "$INSTDIR\PofuttoErase.exe,0"
-  WriteRegStr HKCU "Software\Classes\${ROOT}\PofuttoEraseSelect\command" "" '"$INSTDIR\PofuttoErase.exe" others "${ARGUMENT}"'
+  WriteRegStr HKCU "Software\Classes\${ROOT}\PofuttoEraseSelect\command" "" '"$INSTDIR\PofuttoErase.exe" ${CHOOSE_KEYWORD} "${ARGUMENT}"'
 !macroend
 
 ; The sparse package, on Windows 11 (build 22000 and later), whose first context menu shows only

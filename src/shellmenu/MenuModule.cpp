@@ -11,8 +11,8 @@
 
 namespace {
 
-const TFolderCommandKind kClean{&kCleanCommandId, L"ポフッと削除", L"RevorErase"};
-const TFolderCommandKind kChoose{&kChooseCommandId, L"条件を選んでポフッと削除", L"others"};
+const TFolderCommandKind kClean{&kCleanCommandId, kCleanCommandTitle, kCleanCommandKeyword};
+const TFolderCommandKind kChoose{&kChooseCommandId, kChooseCommandTitle, kChooseCommandKeyword};
 
 std::atomic<long> gLocks = 0;
 

@@ -90,7 +90,8 @@ SIGN
     bash "$root/scripts/sign_file.sh" "$1/PofuttoErase.msix"
     python3 "$root/scripts/make_package.py" --settle 1700000000 "$1/PofuttoErase.msix"
     (cd "$root/installer" && makensis -V2 -INPUTCHARSET UTF8 "-DEXE=$1/PofuttoErase.exe" \
-      "-DOUTFILE=$1/PofuttoErase-setup.exe" -DCOPYRIGHT=test -DSIGN_SHELL=bash "-DSIGN_SCRIPT=$keys/sign_and_keep.sh" \
+      "-DOUTFILE=$1/PofuttoErase-setup.exe" -DCOPYRIGHT=test "-DENTRIES=$build/generated/FolderEntries.nsh" \
+      -DSIGN_SHELL=bash "-DSIGN_SCRIPT=$keys/sign_and_keep.sh" \
       "-DMENU=$1/PofuttoEraseMenu.dll" "-DPACKAGE=$1/PofuttoErase.msix" PofuttoErase.nsi >/dev/null)
     bash "$root/scripts/release_files.sh" "$1" "$1/out" 1700000000
   }
