@@ -5,8 +5,8 @@
 #include "core/CleanupWalk.h"
 #include "core/LinkGuard.h"
 #include "core/PEraseClasses.h"
-#include "run/PEraseWaitDlg.h"
 #include "core/Remover.h"
+#include "run/PEraseWaitDlg.h"
 #include "ui/Application.h"
 
 void TPEraseProcessor::Execute(const std::wstring& folder)

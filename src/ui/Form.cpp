@@ -239,7 +239,7 @@ void TForm::CenterOnScreen()
     TMonitor monitor = MonitorFor(GetWindow(Handle(), GW_OWNER), Handle());
     RECT frame{};
     GetWindowRect(Handle(), &frame);
-    if (!(monitor == monitor_) && monitor.Dpi != dpi_) {
+    if (monitor != monitor_ && monitor.Dpi != dpi_) {
         SIZE client96 = ClientSize96();
         ChangeDpi(monitor.Dpi, frame);
         SizeFor(client96);
