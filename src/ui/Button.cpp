@@ -19,8 +19,8 @@ void TButton::SetCancel(bool value)
 void TButton::SetDefault(bool value)
 {
     if (value) {
-        Host().SetDefaultButton(this);
-    } else if (Host().DefaultButton() == this) {
+        Host().SetDefaultButton(Handle());
+    } else if (Host().DefaultButton() == Handle()) {
         Host().SetDefaultButton(nullptr);
     }
     Host().UpdateButtonLook();
@@ -30,13 +30,6 @@ void TButton::SetCaptionColor(COLORREF color)
 {
     captionColor_ = color;
     InvalidateRect(Handle(), nullptr, TRUE);
-}
-
-void TButton::ShowAsDefault(bool value)
-{
-    LONG type = GetWindowLongW(Handle(), GWL_STYLE) & BS_TYPEMASK;
-    if ((type == BS_DEFPUSHBUTTON) != value)
-        SendMessageW(Handle(), BM_SETSTYLE, value ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON, TRUE);
 }
 
 void TButton::Command(WORD code)

@@ -31,9 +31,6 @@ public:
     // Runs on each press (mouse, Space, Enter, Escape for the cancel role, its access key).
     std::function<void()> OnClick;
 
-    bool IsPushButton() const override { return true; }
-    void ShowAsDefault(bool value) override;
-
     void Command(WORD code) override;
     bool Notify(const NMHDR& header, LRESULT& result) override;
 

@@ -11,7 +11,7 @@ constexpr UINT_PTR kSubclassId = 1;
 }  // namespace
 
 TControl::TControl(TControlHost& host, const TControlArgs& args)
-    : host_(host), handle_(host.AddControl(args)), id_(host.BindControl(*this, args.Id))
+    : host_(host), handle_(host.AddControl(args)), id_(host.BindControl(*this, handle_, args.Id))
 {
     SetWindowSubclass(handle_, &TControl::SubclassProc, kSubclassId, reinterpret_cast<DWORD_PTR>(this));
 }
@@ -27,7 +27,7 @@ TControl::~TControl()
 
 void TControl::ChangeId(int id)
 {
-    id_ = host_.BindControl(*this, id);
+    id_ = host_.BindControl(*this, handle_, id);
 }
 
 bool TControl::Enabled() const { return IsWindowEnabled(handle_); }

@@ -7,53 +7,8 @@
 #include <initializer_list>
 #include <string>
 
+#include "ui/ControlHost.h"
 #include "ui/Layout.h"
-
-class TControl;
-
-// What a child control is made of: the platform's window class, its text and styles, its place
-// (96-DPI pixels of its parent, kept there by its anchors) and its id.
-struct TControlArgs {
-    const wchar_t* ClassName;
-    std::wstring Text;
-    DWORD Style = 0;  // WS_CHILD and WS_CLIPSIBLINGS are always added
-    DWORD ExStyle = 0;
-    TBounds Place;
-    unsigned Anchors = kDefaultAnchors;
-    HWND Parent = nullptr;  // the host's window when null
-    int Id = 0;             // 0: the host's next free id
-};
-
-// What a control needs of the window it stands in; the form provides it.
-class TControlHost {
-public:
-    virtual HWND HostWindow() const = 0;
-    // The DPI the host is laid out for.
-    virtual UINT Dpi() const = 0;
-    // Creates a child window as args say and keeps it laid out there. Raises EOSError.
-    virtual HWND AddControl(const TControlArgs& args) = 0;
-    // Moves a child to new 96-DPI bounds (its text, if it is sized to it, measured anew).
-    virtual void MoveControl(HWND child, TBounds bounds96) = 0;
-    // Draws a child in the bold variant of the program's font, or in the regular one.
-    virtual void SetBold(HWND child, bool bold) = 0;
-    // Sizes a child to its text in the font it draws with, at every DPI (its bounds then say only
-    // where it stands), or to its bounds.
-    virtual void FitToText(HWND child, bool fit) = 0;
-    // Binds a control to the id its notifications come with (0: the next free one); the id.
-    virtual int BindControl(TControl& control, int id) = 0;
-    // Takes a child out of the layout and its control out of the notifications.
-    virtual void Forget(HWND child) = 0;
-    // The control Enter presses while the focus is on no push button (null for none).
-    virtual TControl* DefaultButton() const = 0;
-    virtual void SetDefaultButton(TControl* button) = 0;
-    // Draws the focused push button, else the default button, as the one Enter presses: now,
-    // or once the messages already waiting have been handled.
-    virtual void UpdateButtonLook() = 0;
-    virtual void UpdateButtonLookLater() = 0;
-
-protected:
-    ~TControlHost() = default;
-};
 
 class TControl {
 public:
@@ -85,10 +40,6 @@ public:
 
     // Whether the user acts on it (a label or an image does not).
     virtual bool IsInput() const { return true; }
-    // Whether it is a push button, which Enter presses while it has the focus.
-    virtual bool IsPushButton() const { return false; }
-    // Draws it as the button Enter presses, or not (push buttons only).
-    virtual void ShowAsDefault(bool /*value*/) {}
 
 protected:
     // Gives the control another id (the cancel role's IDCANCEL, for instance).

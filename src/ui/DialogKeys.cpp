@@ -1,38 +1,51 @@
 #include "ui/DialogKeys.h"
 
-#include "ui/Control.h"
+namespace {
+
+bool IsPushButton(HWND child)
+{
+    return (SendMessageW(child, WM_GETDLGCODE, 0, 0) & (DLGC_DEFPUSHBUTTON | DLGC_UNDEFPUSHBUTTON)) != 0;
+}
+
+void ShowAsDefault(HWND button, bool value)
+{
+    LONG type = GetWindowLongW(button, GWL_STYLE) & BS_TYPEMASK;
+    if ((type == BS_DEFPUSHBUTTON) != value)
+        SendMessageW(button, BM_SETSTYLE, value ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON, TRUE);
+}
+
+}  // namespace
 
 LRESULT TDialogKeys::DefaultId() const
 {
-    return default_ ? MAKELRESULT(GetWindowLongPtrW(default_->Handle(), GWLP_ID), DC_HASDEFID) : 0;
+    return default_ ? MAKELRESULT(GetWindowLongPtrW(default_, GWLP_ID), DC_HASDEFID) : 0;
 }
 
-void TDialogKeys::UpdateLook(const std::vector<TControl*>& controls) const
+void TDialogKeys::UpdateLook(const std::vector<HWND>& children) const
 {
     HWND focus = GetFocus();
     bool onButton = false;
-    for (TControl* control : controls) onButton = onButton || (control->Handle() == focus && control->IsPushButton());
-    for (TControl* control : controls) {
-        if (control->IsPushButton()) control->ShowAsDefault(onButton ? control->Handle() == focus : control == default_);
+    for (HWND child : children) onButton = onButton || (child == focus && IsPushButton(child));
+    for (HWND child : children) {
+        if (IsPushButton(child)) ShowAsDefault(child, onButton ? child == focus : child == default_);
     }
 }
 
-void TDialogKeys::RememberFocus(HWND form)
+void TDialogKeys::RememberFocus(HWND window)
 {
     HWND focus = GetFocus();
-    if (focus && IsChild(form, focus)) lastFocus_ = focus;
+    if (focus && IsChild(window, focus)) lastFocus_ = focus;
 }
 
-void TDialogKeys::RestoreFocus(HWND form) const
+HWND TDialogKeys::FocusToRestore(HWND window) const
 {
     HWND target = lastFocus_;
-    if (!target || !IsChild(form, target) || !IsWindowVisible(target) || !IsWindowEnabled(target))
-        target = GetNextDlgTabItem(form, nullptr, FALSE);
-    if (target) ::SetFocus(target);
+    if (target && IsChild(window, target) && IsWindowVisible(target) && IsWindowEnabled(target)) return target;
+    return GetNextDlgTabItem(window, nullptr, FALSE);
 }
 
-void TDialogKeys::ChildGone(HWND child, const TControl* control)
+void TDialogKeys::ChildGone(HWND child)
 {
-    if (control && control == default_) default_ = nullptr;
+    if (default_ == child) default_ = nullptr;
     if (lastFocus_ == child) lastFocus_ = nullptr;
 }

@@ -1,25 +1,12 @@
 #include "ui/Form.h"
 
-#include <commctrl.h>
-
-#include <algorithm>
-
 #include "ui/DeviceContext.h"
 #include "ui/Icons.h"
 #include "ui/ModalShow.h"
-#include "ui/TextMeasure.h"
 
 namespace {
 
 const TWindowClass kFormClass{L"PofuttoEraseForm", CS_DBLCLKS, GetSysColorBrush(COLOR_BTNFACE)};
-constexpr UINT_PTR kChildSubclassId = 0x50464348;  // "PFCH"
-
-UINT UpdateButtonLookMessage()
-{
-    static const UINT message = RegisterWindowMessageW(L"PofuttoErase.UpdateButtonLook");
-    return message;
-}
-
 DWORD StyleFor(const TFormStyle& style)
 {
     DWORD menu = style.SystemMenu ? WS_SYSMENU : 0;
@@ -39,23 +26,17 @@ DWORD ExStyleFor(const TFormStyle& style)
     return ex;
 }
 
-void MoveTo(HWND child, TBounds bounds)
-{
-    MoveWindow(child, bounds.Left, bounds.Top, bounds.Width, bounds.Height, TRUE);
-}
-
 }  // namespace
 
 TForm::TForm(const TFormStyle& style)
-    : style_(style), fonts_(std::make_unique<TProgramFonts>(96)), layout_({style.ClientWidth, style.ClientHeight})
+    : TControlHost({style.ClientWidth, style.ClientHeight}), style_(style)
 {
     HWND owner = style_.Owner ? style_.Owner : TopLevelOwner();
     // Made on the monitor it will open on, and laid out at that monitor's DPI from the start.
     monitor_ = MonitorFor(owner);
     const RECT& work = monitor_.WorkArea;
     CreateHandle({&kFormClass, style_.Caption, StyleFor(style_), ExStyleFor(style_), owner, {work.left, work.top, 0, 0}});
-    dpi_ = monitor_.Dpi;
-    if (dpi_ != fonts_->Dpi) fonts_ = std::make_unique<TProgramFonts>(dpi_);
+    AttachWindow(Handle(), monitor_.Dpi);
     SizeFor({style_.ClientWidth, style_.ClientHeight});
     // Dialog boxes carry no icon in their title bar.
     if (style_.Border != TFormBorder::Dialog) ShowIcon();
@@ -85,7 +66,7 @@ void TForm::BecomeMainForm(std::function<void()> closed)
 void TForm::LoadIcons()
 {
     auto set = [this](WPARAM which, int metric, IconHandle& held) {
-        IconHandle icon = ProgramIcon(GetSystemMetricsForDpi(metric, dpi_));
+        IconHandle icon = ProgramIcon(GetSystemMetricsForDpi(metric, Dpi()));
         SendMessageW(Handle(), WM_SETICON, which, reinterpret_cast<LPARAM>(icon.Get()));
         held = std::move(icon);
     };
@@ -99,7 +80,7 @@ void TForm::SizeFor(SIZE client96)
 {
     RECT frame{0, 0, Scale(client96.cx), Scale(client96.cy)};
     AdjustWindowRectExForDpi(&frame, static_cast<DWORD>(GetWindowLongPtrW(Handle(), GWL_STYLE)), FALSE,
-                             static_cast<DWORD>(GetWindowLongPtrW(Handle(), GWL_EXSTYLE)), dpi_);
+                             static_cast<DWORD>(GetWindowLongPtrW(Handle(), GWL_EXSTYLE)), Dpi());
     SetWindowPos(Handle(), nullptr, 0, 0, frame.right - frame.left, frame.bottom - frame.top,
                  SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     LayOut();
@@ -107,128 +88,15 @@ void TForm::SizeFor(SIZE client96)
 
 void TForm::SetClientSize(int width96, int height96) { SizeFor({width96, height96}); }
 
-SIZE TForm::ClientSize96() const
-{
-    RECT client{};
-    GetClientRect(Handle(), &client);
-    int dpi = static_cast<int>(dpi_);
-    return {MulDiv(client.right, 96, dpi), MulDiv(client.bottom, 96, dpi)};
-}
-
 void TForm::ChangeDpi(UINT dpi, const RECT& bounds)
 {
-    std::unique_ptr<TProgramFonts> old = std::move(fonts_);
-    dpi_ = dpi;
-    fonts_ = std::make_unique<TProgramFonts>(dpi);
-    SetWindowPos(Handle(), nullptr, bounds.left, bounds.top, bounds.right - bounds.left, bounds.bottom - bounds.top,
-                 SWP_NOZORDER | SWP_NOACTIVATE);
-    LayOut();
-    for (HWND child : layout_.Children())
-        SendMessageW(child, WM_SETFONT, reinterpret_cast<WPARAM>(fonts_->Get(layout_.Bold(child))), TRUE);
+    TControlHost::ChangeDpi(dpi, [&] {
+        SetWindowPos(Handle(), nullptr, bounds.left, bounds.top, bounds.right - bounds.left,
+                     bounds.bottom - bounds.top, SWP_NOZORDER | SWP_NOACTIVATE);
+    });
     LoadIcons();
     FormDpiChanged();
-    // Only now, when no child holds them any more, do the old fonts go.
 }
-
-// Moves a child where its layout says for the client area as it is now, its text measured in
-// the font it draws with.
-void TForm::PlaceNow(HWND child)
-{
-    auto measure = [this](HWND window, bool bold, UINT) { return MeasureText(fonts_->Get(bold), WindowText(window)); };
-    MoveTo(child, layout_.PlaceFor(child, ClientSize96(), dpi_, measure));
-}
-
-void TForm::LayOut()
-{
-    for (HWND child : layout_.Children()) PlaceNow(child);
-}
-
-HWND TForm::AddControl(const TControlArgs& args)
-{
-    TBounds at = ScaleToDpi(args.Place, dpi_);
-    SetLastError(ERROR_SUCCESS);
-    // Siblings never paint over each other where they touch.
-    HWND child = CreateWindowExW(args.ExStyle, args.ClassName, args.Text.c_str(), args.Style | WS_CHILD | WS_CLIPSIBLINGS,
-                                 at.Left, at.Top, at.Width, at.Height, args.Parent ? args.Parent : Handle(), nullptr,
-                                 GetModuleHandleW(nullptr), nullptr);
-    if (!child) {
-        DWORD error = GetLastError();
-        RaiseOSError(error, L"コントロール " + std::wstring(args.ClassName) + L" を作成できません");
-    }
-    Place(child, args.Place, args.Anchors);
-    return child;
-}
-
-void TForm::Place(HWND child, TBounds bounds96, unsigned anchors)
-{
-    // Siblings never paint over each other where they touch.
-    LONG_PTR style = GetWindowLongPtrW(child, GWL_STYLE);
-    if (!(style & WS_CLIPSIBLINGS)) SetWindowLongPtrW(child, GWL_STYLE, style | WS_CLIPSIBLINGS);
-    // A child of another thread (the animation's) is forgotten by its owner instead.
-    if (!layout_.Has(child))
-        SetWindowSubclass(child, &TForm::ChildProc, kChildSubclassId, reinterpret_cast<DWORD_PTR>(this));
-    layout_.Set(child, bounds96, anchors);
-    SendMessageW(child, WM_SETFONT, reinterpret_cast<WPARAM>(fonts_->Get(layout_.Bold(child))), FALSE);
-    PlaceNow(child);
-}
-
-void TForm::FitToText(HWND child, bool fit)
-{
-    if (!layout_.Has(child)) return;
-    layout_.SetFitText(child, fit);
-    PlaceNow(child);
-}
-
-void TForm::MoveControl(HWND child, TBounds bounds96)
-{
-    if (layout_.Has(child)) Place(child, bounds96, layout_.Anchors(child));
-}
-
-void TForm::SetBold(HWND child, bool bold)
-{
-    if (!layout_.Has(child)) return;
-    layout_.SetBold(child, bold);
-    SendMessageW(child, WM_SETFONT, reinterpret_cast<WPARAM>(fonts_->Get(bold)), TRUE);
-    PlaceNow(child);
-}
-
-void TForm::Forget(HWND child)
-{
-    if (!layout_.Has(child)) return;
-    auto control = std::find_if(controls_.begin(), controls_.end(), [child](TControl* c) { return c->Handle() == child; });
-    keys_.ChildGone(child, control == controls_.end() ? nullptr : *control);
-    if (control != controls_.end()) controls_.erase(control);
-    layout_.Remove(child);
-    RemoveWindowSubclass(child, &TForm::ChildProc, kChildSubclassId);
-}
-
-LRESULT CALLBACK TForm::ChildProc(HWND child, UINT msg, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR form)
-{
-    if (msg == WM_NCDESTROY) reinterpret_cast<TForm*>(form)->Forget(child);
-    return DefSubclassProc(child, msg, wParam, lParam);
-}
-
-// ---- Controls and their notifications ----
-
-int TForm::BindControl(TControl& control, int id)
-{
-    if (!layout_.Has(control.Handle())) return 0;
-    if (id == 0) id = nextId_++;
-    if (std::find(controls_.begin(), controls_.end(), &control) == controls_.end()) controls_.push_back(&control);
-    SetWindowLongPtrW(control.Handle(), GWLP_ID, id);
-    return id;
-}
-
-TControl* TForm::FindControl(int id) const
-{
-    for (TControl* control : controls_)
-        if (GetWindowLongPtrW(control->Handle(), GWLP_ID) == id) return control;
-    return nullptr;
-}
-
-void TForm::UpdateButtonLook() { keys_.UpdateLook(controls_); }
-
-void TForm::UpdateButtonLookLater() { PostMessageW(Handle(), UpdateButtonLookMessage(), 0, 0); }
 
 // ---- Showing and closing ----
 
@@ -239,7 +107,7 @@ void TForm::CenterOnScreen()
     TMonitor monitor = MonitorFor(GetWindow(Handle(), GW_OWNER), Handle());
     RECT frame{};
     GetWindowRect(Handle(), &frame);
-    if (monitor != monitor_ && monitor.Dpi != dpi_) {
+    if (monitor != monitor_ && monitor.Dpi != Dpi()) {
         SIZE client96 = ClientSize96();
         ChangeDpi(monitor.Dpi, frame);
         SizeFor(client96);
@@ -294,6 +162,11 @@ void TForm::Release()
     if (releaser_) releaser_();
 }
 
+void TForm::RestoreFocus()
+{
+    if (HWND target = keys_.FocusToRestore(Handle())) ::SetFocus(target);
+}
+
 LRESULT TForm::WndProc(UINT msg, WPARAM wParam, LPARAM lParam)
 {
     if (msg == UpdateButtonLookMessage()) {
@@ -340,12 +213,12 @@ LRESULT TForm::WndProc(UINT msg, WPARAM wParam, LPARAM lParam)
         if (LOWORD(wParam) == WA_INACTIVE) {
             keys_.RememberFocus(Handle());
         } else if (!HIWORD(wParam)) {
-            keys_.RestoreFocus(Handle());
+            RestoreFocus();
             return 0;
         }
         break;
     case WM_SETFOCUS:
-        keys_.RestoreFocus(Handle());
+        RestoreFocus();
         return 0;
     case WM_CTLCOLORSTATIC:
     case WM_CTLCOLORLISTBOX:

@@ -2,23 +2,19 @@
 // A top-level window of the program. Layouts are given in 96-DPI pixels and scaled by the
 // window's DPI; every form uses the program's font and is centred on the screen the user works
 // on when first shown (see Monitors).
-// What it builds on, each in a file of its own: where its children go (ChildLayout), its
-// dialog keys (DialogKeys) and its modal show (ModalShow).
+// What it builds on, each in a file of its own: its children, laid out and bound to their
+// notifications, with its dialog keys (ControlHost), and its modal show (ModalShow).
 #include <windows.h>
 
 #include <functional>
-#include <memory>
 #include <string>
-#include <vector>
 
 #include "base/Handles.h"
-#include "ui/ChildLayout.h"
 #include "ui/Component.h"
 #include "ui/Control.h"
-#include "ui/DialogKeys.h"
+#include "ui/ControlHost.h"
 #include "ui/Layout.h"
 #include "ui/Monitors.h"
-#include "ui/ProgramFont.h"
 #include "ui/Window.h"
 
 enum class TFormBorder { None, Dialog, Sizeable };
@@ -57,8 +53,6 @@ public:
     void SetModalResult(TModalResult result);
     // Sets the client area in 96-DPI pixels; anchored controls follow.
     void SetClientSize(int width96, int height96);
-    // The client area in 96-DPI pixels.
-    SIZE ClientSize96() const;
 
     // Whoever owns the form (the application, for the forms it adopts) says how it is destroyed
     // once the messages already waiting have been handled; Release asks for that.
@@ -68,21 +62,8 @@ public:
     // it runs closed (which ends the program).
     void BecomeMainForm(std::function<void()> closed);
 
-    // The DPI the form is laid out for: its monitor's, or the last one a DPI change named.
-    UINT Dpi() const override { return dpi_; }
-    int Scale(int pixels96) const { return ScaleToDpi(pixels96, dpi_); }
-    HFONT Font() const { return fonts_->Get(false); }
-
-    // Places a child window that is not one of its controls (a panel, the animation's host) at
-    // 96-DPI bounds in the program's font, and keeps it there by its anchors through size and DPI
-    // changes until the child is destroyed or forgotten.
-    void Place(HWND child, TBounds bounds96, unsigned anchors = kDefaultAnchors);
-    // Takes a child out of the layout; its destruction does so by itself.
-    void Forget(HWND child) override;
-    // The 96-DPI bounds a child is laid out at (empty for one the form does not place).
-    TBounds ControlBounds(HWND child) const { return layout_.Designed(child); }
-    // Its controls, in the order they were made (the tab order).
-    const std::vector<TControl*>& Controls() const { return controls_; }
+    // Its DPI (Dpi()) is its monitor's, or the last one a DPI change named.
+    int Scale(int pixels96) const { return ScaleToDpi(pixels96, Dpi()); }
 
 protected:
     // Runs each time the form becomes visible. An exception is shown and the form still opens.
@@ -96,39 +77,19 @@ protected:
     LRESULT WndProc(UINT msg, WPARAM wParam, LPARAM lParam) override;
 
 private:
-    // What its controls ask of it (TControlHost).
-    HWND HostWindow() const override { return Handle(); }
-    HWND AddControl(const TControlArgs& args) override;
-    void MoveControl(HWND child, TBounds bounds96) override;
-    void SetBold(HWND child, bool bold) override;
-    void FitToText(HWND child, bool fit) override;
-    int BindControl(TControl& control, int id) override;
-    TControl* DefaultButton() const override { return keys_.DefaultButton(); }
-    void SetDefaultButton(TControl* button) override { keys_.SetDefaultButton(button); }
-    void UpdateButtonLook() override;
-    void UpdateButtonLookLater() override;
-    TControl* FindControl(int id) const;
-
     // Sizes the window for a client area of the given 96-DPI size at the form's DPI.
     void SizeFor(SIZE client96);
     // Lays the form out for dpi: new fonts, the window at bounds (screen coordinates), every
     // child placed and given the new font before the old fonts go.
     void ChangeDpi(UINT dpi, const RECT& bounds);
-    void LayOut();
-    void PlaceNow(HWND child);
+    // Gives the focus back to the child that had it, else to the first in tab order.
+    void RestoreFocus();
     void CenterOnScreen();
     void ShowIcon();
     void LoadIcons();
     void DoClose();
-    static LRESULT CALLBACK ChildProc(HWND child, UINT msg, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR form);
 
     TFormStyle style_;
-    UINT dpi_ = 96;
-    std::unique_ptr<TProgramFonts> fonts_;
-    TChildLayout layout_;
-    std::vector<TControl*> controls_;  // bound to their notifications, in creation order
-    int nextId_ = 100;                 // above IDOK and IDCANCEL, which the dialog keys send
-    TDialogKeys keys_;
     bool showsIcon_ = false;     // in its title bar
     bool showsBigIcon_ = false;  // on the task bar and in Alt+Tab
     IconHandle bigIcon_;

@@ -117,6 +117,42 @@ TEST(Button, EnterPressesTheFocusedButtonAndEscapeTheCancelRole)
     EXPECT_TRUE(panel.Visible());
 }
 
+// The default button is known by its window: Enter presses it while the focus is off the push
+// buttons, only push buttons count and are restyled, the form names it by the id it has now,
+// and a default button that goes leaves no default behind.
+TEST(Button, TheDefaultButtonIsNamedByItsIdAsItIsNowAndGoesWithIt)
+{
+    auto looksDefault = [](const TButton& button) {
+        return (GetWindowLongW(button.Handle(), GWL_STYLE) & BS_TYPEMASK) == BS_DEFPUSHBUTTON;
+    };
+    Panel panel;
+    panel.Show();
+    panel.plain->SetDefault(true);
+    ASSERT_TRUE(WaitFor([&] { return Focused() == panel.list->Handle(); }));
+    PressKey(VK_RETURN);
+    EXPECT_EQ(panel.plainClicks, 1);
+    EXPECT_TRUE(looksDefault(*panel.plain));
+    EXPECT_FALSE(looksDefault(*panel.blue));
+    // From a push button to the check box, which is none: the default button looks it again.
+    panel.blue->SetFocus();
+    ASSERT_TRUE(WaitFor([&] { return looksDefault(*panel.blue) && !looksDefault(*panel.plain); }));
+    panel.check->SetFocus();
+    EXPECT_TRUE(WaitFor([&] { return looksDefault(*panel.plain) && !looksDefault(*panel.blue); }));
+    EXPECT_EQ(GetWindowLongW(panel.check->Handle(), GWL_STYLE) & BS_TYPEMASK, BS_AUTOCHECKBOX);
+
+    int id = GetDlgCtrlID(panel.plain->Handle());
+    EXPECT_EQ(SendMessageW(panel.Handle(), DM_GETDEFID, 0, 0), MAKELRESULT(id, DC_HASDEFID));
+    panel.plain->SetCancel(true);
+    EXPECT_EQ(SendMessageW(panel.Handle(), DM_GETDEFID, 0, 0), MAKELRESULT(IDCANCEL, DC_HASDEFID));
+
+    panel.plain.reset();
+    EXPECT_EQ(SendMessageW(panel.Handle(), DM_GETDEFID, 0, 0), 0);
+    panel.list->SetFocus();
+    PressKey(VK_RETURN);
+    EXPECT_EQ(panel.blueClicks + panel.cancels, 0);
+    EXPECT_TRUE(panel.Visible());
+}
+
 TEST(Form, DisablingTheFocusedControlHandsTheFocusOn)
 {
     Panel panel;
