@@ -112,7 +112,13 @@ protected:
         RemoveTree(InstallDir());
     }
 
-    static void Install() { ASSERT_EQ(RunProcess(SetupProgram(), L" /S"), 0); }
+    // Wine's menu builder, started by the new shortcut, reads the program's icon meanwhile and so
+    // holds the file: wait for it, as for the installer.
+    static void Install()
+    {
+        ASSERT_EQ(RunProcess(SetupProgram(), L" /S"), 0);
+        WaitForProcesses([](const std::wstring& name) { return name == L"winemenubuilder.exe"; });
+    }
     // The uninstaller copies itself away to be able to remove itself (as "Un.exe" in a temporary
     // folder; "Un_A.exe" or "Au_.exe" in other NSIS versions) and ends at once: wait for the copy.
     static void Uninstall(const std::wstring& arguments)
