@@ -69,6 +69,7 @@ HWND TControlHost::AddControl(const TControlArgs& args)
 {
     TBounds at = ScaleToDpi(args.Place, Dpi());
     SetLastError(ERROR_SUCCESS);
+    // Siblings never paint over each other where they touch.
     HWND child = CreateWindowExW(args.ExStyle, args.ClassName, args.Text.c_str(), args.Style | WS_CHILD | WS_CLIPSIBLINGS,
                                  at.Left, at.Top, at.Width, at.Height, args.Parent ? args.Parent : window_, nullptr,
                                  GetModuleHandleW(nullptr), nullptr);

@@ -7,6 +7,7 @@
 namespace {
 
 const TWindowClass kFormClass{L"PofuttoEraseForm", CS_DBLCLKS, GetSysColorBrush(COLOR_BTNFACE)};
+
 DWORD StyleFor(const TFormStyle& style)
 {
     DWORD menu = style.SystemMenu ? WS_SYSMENU : 0;
