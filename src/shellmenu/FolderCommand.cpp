@@ -6,6 +6,7 @@
 
 #include "base/ComPtr.h"
 #include "base/GrowingBuffer.h"
+#include "base/Handles.h"
 
 std::atomic<long> gObjects = 0;
 
@@ -141,8 +142,9 @@ HRESULT TFolderCommand::Invoke(IShellItemArray* items, IBindCtx*)
                 result = HRESULT_FROM_WIN32(GetLastError());
                 continue;
             }
-            CloseHandle(started.hThread);
-            CloseHandle(started.hProcess);
+            // Nothing is waited for: the handles go at once.
+            KernelHandle process(started.hProcess);
+            KernelHandle thread(started.hThread);
         }
         return result;
     });
