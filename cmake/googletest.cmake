@@ -2,8 +2,13 @@
 # their own optimisation.
 if(MINGW)
   set(TEST_OPTIMIZATION -O0)
+  # GoogleTest itself at -Og, which compiles as quickly: at -O0 every inline function gets its own
+  # section (9,400 in one object), and binutils reads an object's symbols in time that grows with
+  # symbols times sections, which cost 2 s in its archive and 1.5 s in every test program's link.
+  set(GOOGLETEST_OPTIMIZATION -Og)
 else()
   set(TEST_OPTIMIZATION /Od)
+  set(GOOGLETEST_OPTIMIZATION /Od)
 endif()
 
 # GoogleTest: from the machine's sources, built with the same toolchain, where they are (Debian's
@@ -17,7 +22,7 @@ if(EXISTS ${GOOGLETEST_SOURCE}/CMakeLists.txt)
   set(BUILD_GMOCK OFF CACHE BOOL "" FORCE)
   set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
   add_subdirectory(${GOOGLETEST_SOURCE} ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL)
-  target_compile_options(gtest PRIVATE ${TEST_OPTIMIZATION})
+  target_compile_options(gtest PRIVATE ${GOOGLETEST_OPTIMIZATION})
 else()
   find_package(GTest REQUIRED)
 endif()
